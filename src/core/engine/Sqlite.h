@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Thin RAII wrappers over SQLite's C API. Every failure becomes an
+// EngineError that carries SQLite's own message.
+namespace sqlite {
+
+class Connection
+{
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an existing file read-write (or creates it when `create`).
+    void open(const QString &path, bool create);
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    sqlite3 *handle() const { return m_db; }
+
+    void exec(const char *sql);
+    void exec(const QString &sql) { exec(sql.toUtf8().constData()); }
+    QString errorMessage() const;
+    qint64 lastInsertRowId() const;
+    int changes() const;
+    bool inTransaction() const;
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+class Statement
+{
+public:
+    Statement() = default;
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void prepare(Connection &connection, const QString &sql);
+    void finalize();
+    bool isPrepared() const { return m_stmt != nullptr; }
+    sqlite3_stmt *handle() const { return m_stmt; }
+
+    // One step; true while there is a row. Throws on an error.
+    bool step();
+    // Runs a statement that returns no rows (and resets it).
+    void run();
+    void reset();
+
+    void bindNull(int index);
+    void bindInt(int index, qint64 value);
+    void bindDouble(int index, double value);
+    void bindText(int index, const QString &value);
+    void bindBlob(int index, const QByteArray &value);
+
+    bool isNull(int column) const;
+    qint64 columnInt(int column) const;
+    double columnDouble(int column) const;
+    QString columnText(int column) const;
+    QByteArray columnBlob(int column) const;
+
+private:
+    Connection *m_connection = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
+};
+
+// "name" quoted as an SQL identifier.
+QString quoted(const QString &identifier);
+
+} // namespace sqlite
