@@ -12,6 +12,7 @@ class Prompter;
 class TDataModule2;
 class TDataModule23;
 class TDataModule12;
+class TDataModule6;
 
 // The values a command hands to the window it opens, set just before the
 // window is created and read by the window (they live for the whole run).
@@ -76,10 +77,14 @@ public:
     TDataModule2 *dataModule2 = nullptr;
     TDataModule23 *dataModule23 = nullptr;
     TDataModule12 *dataModule12 = nullptr;
+    TDataModule6 *dataModule6 = nullptr;
     Prompter *prompter = nullptr;
     Clock *clock = nullptr;
     MainWindowHooks *mainWindow = nullptr;
     ProcessValues values;
+    // Set by the record window while it is shown: writes the second panel
+    // of its status bar (hints go there instead of the main window's).
+    std::function<void(const QString &)> recordWindowStatus;
 
     void registerWindow(WindowId id, DialogFactory factory);
     bool hasWindow(WindowId id) const;

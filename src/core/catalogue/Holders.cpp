@@ -104,3 +104,25 @@ void TDataModule12::Soubor(const QString &name)
     m_status.setBusy(false);
     m_status.setStatusText(QString());
 }
+
+TDataModule6::TDataModule6(QObject *parent) : QObject(parent)
+{
+    m_table.setObjectName(QStringLiteral("Table1"));
+    m_table.setFolder(Catalogue::PersonalFolder);
+    m_table.setTableName(QStringLiteral("TextData.db"));
+    m_table.open();
+}
+
+QStringList TDataModule6::texts()
+{
+    QStringList list;
+    if (!m_table.isOpen())
+        return list;
+    m_table.disableControls();
+    const int text = m_table.fieldIndex(QStringLiteral("Text"));
+    for (m_table.first(); !m_table.eof(); m_table.next())
+        list << m_table.field(text).asString();
+    m_table.first();
+    m_table.enableControls();
+    return list;
+}

@@ -58,3 +58,20 @@ private:
     StatusSink &m_status;
     Table m_table;
 };
+
+// The holder of the information texts ("VlDb Data\TextData.db"): its table
+// is opened when the program starts and stays open for the whole run.
+class TDataModule6 : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDataModule6(QObject *parent = nullptr);
+
+    Table &table() { return m_table; }
+    // The texts in table order, read with the grids' updates suspended;
+    // the cursor ends on the first record.
+    QStringList texts();
+
+private:
+    Table m_table;
+};

@@ -1,0 +1,5 @@
+#include "core/app/WindowRegistrations.h"
+
+void registerSubsystemWindows()
+{
+}
