@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the calculator dialog available to its openers.
+void registerCalculatorWindow();
