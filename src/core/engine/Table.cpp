@@ -1337,48 +1337,42 @@ void Table::controlMoveTo(int row)
     moveTo(row);
 }
 
+// While the controls are disabled nothing reaches the grids; they get one
+// reset when the controls are enabled again.
+bool Table::controlsHeldBack()
+{
+    if (m_controlsDisabled == 0)
+        return false;
+    m_controlsDirty = true;
+    return true;
+}
+
 void Table::notifyReset()
 {
-    if (m_controlsDisabled > 0) {
-        m_controlsDirty = true;
-        return;
-    }
-    emit controlsReset();
+    if (!controlsHeldBack())
+        emit controlsReset();
 }
 
 void Table::notifyCurrent()
 {
-    if (m_controlsDisabled > 0) {
-        m_controlsDirty = true;
-        return;
-    }
-    emit controlsCurrentChanged(controlCurrentRow());
+    if (!controlsHeldBack())
+        emit controlsCurrentChanged(controlCurrentRow());
 }
 
 void Table::notifyRow(int row)
 {
-    if (m_controlsDisabled > 0) {
-        m_controlsDirty = true;
-        return;
-    }
-    if (row >= 0)
+    if (!controlsHeldBack() && row >= 0)
         emit controlsRowChanged(row);
 }
 
 void Table::notifyInserted(int row)
 {
-    if (m_controlsDisabled > 0) {
-        m_controlsDirty = true;
-        return;
-    }
-    emit controlsRowInserted(row);
+    if (!controlsHeldBack())
+        emit controlsRowInserted(row);
 }
 
 void Table::notifyRemoved(int row)
 {
-    if (m_controlsDisabled > 0) {
-        m_controlsDirty = true;
-        return;
-    }
-    emit controlsRowRemoved(row);
+    if (!controlsHeldBack())
+        emit controlsRowRemoved(row);
 }

@@ -208,6 +208,7 @@ private:
     void respaceOrder();
     void writeInsert(qint64 order);
     void writeUpdate(const QList<int> &changed);
+    bool controlsHeldBack();
     void notifyReset();
     void notifyCurrent();
     void notifyRow(int row);
