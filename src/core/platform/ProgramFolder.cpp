@@ -31,6 +31,16 @@ bool holdsProgram(const QString &folder)
            || QFileInfo(Paths::resolve(folder, QStringLiteral("Penezka.ini"))).isFile();
 }
 
+// SQLite's side files and our own half-copied files are not part of what
+// the program delivers; they may come and go while the folder is read.
+static bool isTransientFile(const QString &name)
+{
+    for (const char *suffix : {"-wal", "-shm", "-journal", ".part"})
+        if (name.endsWith(QLatin1String(suffix)))
+            return true;
+    return false;
+}
+
 QString copyDelivered(const QString &from, const QString &target)
 {
     if (from.isEmpty() || !QFileInfo(from).isDir())
@@ -40,6 +50,8 @@ QString copyDelivered(const QString &from, const QString &target)
     while (it.hasNext()) {
         const QString file = it.next();
         const QString relative = source.relativeFilePath(file);
+        if (isTransientFile(relative))
+            continue;
         const QString destination = Paths::resolve(target, relative);
         if (QFileInfo::exists(destination))
             continue;
