@@ -1,0 +1,71 @@
+#include "records/ledger/LedgerTotals.h"
+
+#include "core/engine/Table.h"
+#include "core/format/Locale.h"
+#include "records/ledger/LedgerFields.h"
+#include "records/ledger/LedgerWalk.h"
+
+namespace LedgerTotals {
+
+namespace {
+
+bool hiddenMarked(const Table &ledger, int hiddenAmount, int hiddenText)
+{
+    return !ledger.field(hiddenAmount).asMoney().isZero() || !ledger.field(hiddenText).asString().isEmpty();
+}
+
+} // namespace
+
+Money total(Table &ledger)
+{
+    if (!ledger.isOpen())
+        return Money();
+    const int amount = ledger.field(LedgerField::Amount).index();
+    const int hidden = ledger.field(LedgerField::HiddenAmount).index();
+    Money sum;
+    RememberedRecord current(ledger);
+    {
+        SuspendedControls suspended(ledger);
+        // The amounts and the hidden amounts in one walk: the sum is the same
+        // as of two walks, and it reads the table once.
+        for (ledger.first(); !ledger.eof(); ledger.next())
+            sum += ledger.field(amount).asMoney() + ledger.field(hidden).asMoney();
+        current.restore();
+    }
+    return sum;
+}
+
+bool isHiddenMarked(const Table &ledger)
+{
+    if (!ledger.isOpen() || ledger.controlCurrentRow() < 0)
+        return false;
+    return hiddenMarked(ledger, ledger.field(LedgerField::HiddenAmount).index(),
+                        ledger.field(LedgerField::HiddenText).index());
+}
+
+int hiddenCount(Table &ledger)
+{
+    if (!ledger.isOpen())
+        return 0;
+    const int amount = ledger.field(LedgerField::HiddenAmount).index();
+    const int text = ledger.field(LedgerField::HiddenText).index();
+    int count = 0;
+    RememberedRecord current(ledger);
+    {
+        SuspendedControls suspended(ledger);
+        for (ledger.first(); !ledger.eof(); ledger.next())
+            if (hiddenMarked(ledger, amount, text))
+                ++count;
+        current.restore();
+    }
+    return count;
+}
+
+QString hiddenCountText(int count) { return QString::number(count) + QStringLiteral(" skrytých"); }
+
+} // namespace LedgerTotals
+
+TotalDisplay TotalDisplay::of(Money total)
+{
+    return {Locale::money(total), total > Money() ? Positive : NotPositive};
+}

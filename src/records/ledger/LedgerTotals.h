@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/format/Money.h"
+
+#include <QColor>
+#include <QString>
+
+class Table;
+
+// The figures the record window shows about its ledger: the total of the
+// shown rows and the rows that carry hidden data.
+namespace LedgerTotals {
+
+// Sum of every amount and every hidden amount of the rows the table shows
+// (all rows, or the ticked ones while filtered), exact to the ten-thousandth.
+// One walk with the grids' updates suspended; ends on the record that was
+// current.
+Money total(Table &ledger);
+
+// The current record carries a hidden amount (other than zero) or a
+// hidden text.
+bool isHiddenMarked(const Table &ledger);
+
+// How many of the shown rows are hidden-marked; ends on the record that
+// was current.
+int hiddenCount(Table &ledger);
+// "3 skrytých", as the status bar shows it.
+QString hiddenCountText(int count);
+
+} // namespace LedgerTotals
+
+// The total label's text and colour: "#,##0.00 Kč", green above zero and
+// red otherwise, zero included.
+struct TotalDisplay
+{
+    static inline const QString Pending = QStringLiteral("Moment...");
+    static inline const QColor Positive = QColor(0, 128, 0);
+    static inline const QColor NotPositive = QColor(255, 0, 0);
+
+    QString text;
+    QColor colour;
+
+    static TotalDisplay of(Money total);
+};

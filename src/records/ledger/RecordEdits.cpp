@@ -1,0 +1,44 @@
+#include "records/ledger/RecordEdits.h"
+
+#include "core/engine/Table.h"
+#include "records/ledger/LedgerFields.h"
+
+namespace RecordEdits {
+
+void changeSupplement(Table &ledger, const QString &text)
+{
+    if (ledger.state() == Table::State::Browse)
+        ledger.edit();
+    ledger.field(LedgerField::Supplement).setString(text);
+    ledger.post();
+}
+
+void applyRowColour(Table &ledger, std::optional<int> colour)
+{
+    if (colour) {
+        if (ledger.state() == Table::State::Browse)
+            ledger.edit();
+        ledger.field(LedgerField::Colour).setInteger(*colour);
+    }
+    if (ledger.state() != Table::State::Browse)
+        ledger.post();
+}
+
+int rowColour(const Table &ledger)
+{
+    if (!ledger.isOpen() || ledger.controlCurrentRow() < 0)
+        return 0;
+    return ledger.field(LedgerField::Colour).asInteger();
+}
+
+void postPending(Table &ledger)
+{
+    if (!ledger.isOpen())
+        return;
+    if (ledger.state() == Table::State::Insert && !ledger.modified())
+        ledger.cancel();
+    else if (ledger.state() != Table::State::Browse)
+        ledger.post();
+}
+
+} // namespace RecordEdits

@@ -1,0 +1,65 @@
+#include "records/window/RecordGrid.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+
+RecordGrid::RecordGrid(QWidget *parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("DBGrid1"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+}
+
+void RecordGrid::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && event->key() == Qt::Key_Delete) {
+        emit deleteRequested();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Insert) {
+        emit insertRequested();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape) {
+        emit cancelRequested();
+        return;
+    }
+    const int rows = model() ? model()->rowCount() : 0;
+    const bool atLastRow = rows > 0 && currentIndex().row() == rows - 1;
+    if (plain && event->key() == Qt::Key_Down && atLastRow) {
+        emit appendRequested();
+        return;
+    }
+    if (rows == 0 && !event->text().isEmpty() && event->text().at(0).isPrint())
+        emit appendRequested(); // then the key starts editing the new row
+    QTableView::keyPressEvent(event);
+}
+
+void RecordGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (model() && model()->rowCount() == 0) {
+        emit appendRequested();
+        if (currentIndex().isValid())
+            edit(currentIndex());
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void RecordGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    emit focused();
+}
+
+void RecordGrid::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuRequested(event->globalPos());
+    event->accept();
+}

@@ -1,0 +1,34 @@
+#include "records/window/RecordStatusBar.h"
+
+#include <QLabel>
+
+RecordStatusBar::RecordStatusBar(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(false);
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setFixedWidth(DesignWidths[i]);
+        panel->setTextFormat(Qt::PlainText);
+        if (i >= NumLock)
+            panel->setAlignment(Qt::AlignCenter);
+        addWidget(panel);
+        m_panels[i] = panel;
+    }
+    m_panels[Hint]->setText(InitialHint);
+}
+
+void RecordStatusBar::setText(Panel panel, const QString &text) { m_panels[panel]->setText(text); }
+
+QString RecordStatusBar::text(Panel panel) const { return m_panels[panel]->text(); }
+
+void RecordStatusBar::setHintWidth(int width) { m_panels[Hint]->setFixedWidth(std::max(40, width)); }
+
+void RecordStatusBar::setLocks(bool numLock, bool capsLock)
+{
+    setText(NumLock, numLock ? QStringLiteral("123") : QString());
+    setText(CapsLock, capsLock ? QStringLiteral("ABC") : QString());
+}
