@@ -13,6 +13,8 @@ class TDataModule2;
 class TDataModule23;
 class TDataModule12;
 class TDataModule6;
+class MenuCaptions;
+class StatusSink;
 
 // The values a command hands to the window it opens, set just before the
 // window is created and read by the window (they live for the whole run).
@@ -26,6 +28,10 @@ struct ProcessValues
     QString graphName;
     QString recordWindowVisible = QStringLiteral("False"); // "True" while a record window is shown
     bool recordWindowRemembersPlacement = false;           // from MenOkn, set on the created window
+    // The report window's code ("1"-"12" months, "S1"-"S12" group 1,
+    // "2S1"-"2S12" group 2) and title, handed to TForm24.PrMesic.
+    QString reportCode;
+    QString reportTitle;
 };
 
 // What the main window offers to the windows opened from it.
@@ -81,10 +87,22 @@ public:
     Prompter *prompter = nullptr;
     Clock *clock = nullptr;
     MainWindowHooks *mainWindow = nullptr;
+    // The captions of the main window's group, item, graph and print
+    // entries; the item names are set through it.
+    MenuCaptions *menuCaptions = nullptr;
+    // The main window's status bar and busy cursor, for the holders.
+    StatusSink *status = nullptr;
+    // The settings dialog TForm11, created once at start-up and shown
+    // without waiting; null while none is registered.
+    QDialog *settingsDialog = nullptr;
     ProcessValues values;
     // Set by the record window while it is shown: writes the second panel
     // of its status bar (hints go there instead of the main window's).
     std::function<void(const QString &)> recordWindowStatus;
+    // The start-up pass that copies the item names into the main window's
+    // menus and buttons (TDataModule12.NastavitPolozky); set by the item
+    // names subsystem, run by the main window while it is built.
+    std::function<void(MenuCaptions &)> itemNamesPass;
 
     void registerWindow(WindowId id, DialogFactory factory);
     bool hasWindow(WindowId id) const;

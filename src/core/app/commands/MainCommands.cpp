@@ -1,0 +1,192 @@
+#include "core/app/commands/MainCommands.h"
+
+#include "core/app/commands/MenuCaptions.h"
+#include "core/app/commands/OpenWindowGuard.h"
+#include "core/app/commands/SiblingPrograms.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/Holders.h"
+#include "core/platform/Paths.h"
+#include "core/platform/PlatformServices.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/StatusSink.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
+
+#include <QDialog>
+
+using namespace Commands;
+
+namespace {
+StatusSink &statusOf(const AppContext &context) { return context.status ? *context.status : StatusSink::none(); }
+} // namespace
+
+MainCommands::MainCommands(AppContext &context, MenuCaptions &captions) : m_context(context), m_captions(captions) {}
+
+IniStore MainCommands::settings() const
+{
+    return IniStore(Paths::inProgramFolder(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
+}
+
+Prompter &MainCommands::prompter() const { return m_context.prompter ? *m_context.prompter : Prompter::global(); }
+
+void MainCommands::showPicture(ScreenPicture picture) const
+{
+    if (m_picture)
+        m_picture(picture);
+}
+
+void MainCommands::runWindow(WindowId id)
+{
+    if (std::unique_ptr<QDialog> window = m_context.createWindow(id, m_parent))
+        window->exec();
+}
+
+void MainCommands::openRecordWindow(int kind, const QString &title, const QString &file)
+{
+    if (OpenWindowGuard::recordWindowOpen()) {
+        prompter().message(OpenWindowGuard::ActiveMessage);
+        return;
+    }
+    if (!available(WindowId::RecordWindow))
+        return;
+    m_context.values.recordWindowKind = kind; // TForm3.TypDatabaze(kind)
+    m_context.values.recordWindowTitle = title;
+    if (m_context.dataModule2) {
+        m_context.dataModule2->Soubor(file);
+        statusOf(m_context).setBusy(false);
+    }
+    m_context.values.recordWindowRemembersPlacement = settings().read(Key::MenOkn);
+    runWindow(WindowId::RecordWindow);
+}
+
+void MainCommands::openMonth(int m) { openRecordWindow(MonthKind, monthTitle(m), Catalogue::monthFile(m)); }
+
+void MainCommands::openItem(int group, int n)
+{
+    openRecordWindow(group == 2 ? ItemGroup2Kind : ItemGroup1Kind, m_captions.item(group, n), itemFile(group, n));
+}
+
+void MainCommands::openPreviousMonth(int m)
+{
+    openRecordWindow(PreviousYearKind, previousMonthTitle(m), previousMonthFile(m));
+}
+
+void MainCommands::openPreviousItem(int group, int n)
+{
+    openRecordWindow(PreviousYearKind, m_captions.previousItem(group, n) + PreviousYearSuffix,
+                     previousItemFile(group, n));
+}
+
+void MainCommands::openGraph(GraphFamily family, const QString &name, const QString &file)
+{
+    if (!available(WindowId::GraphWindow))
+        return;
+    m_context.values.graphName = name;
+    // The column graph leaves the kind as the graph window left it when it
+    // closed (empty: the column graph).
+    if (const char *kind = graph(family).kind)
+        m_context.values.graphKind = QString::fromLatin1(kind); // TForm4.Graf(kind)
+    if (m_context.dataModule2) {
+        m_context.dataModule2->Soubor(file);
+        statusOf(m_context).setBusy(false);
+    }
+    runWindow(WindowId::GraphWindow);
+}
+
+void MainCommands::monthGraph(GraphFamily family, int m)
+{
+    openGraph(family, monthGraphName(m), Catalogue::monthFile(m));
+}
+
+void MainCommands::itemGraph(int group, GraphFamily family, int n)
+{
+    openGraph(family, m_captions.item(group, n), itemFile(group, n));
+}
+
+void MainCommands::yearGraph(GraphFamily family)
+{
+    if (!available(WindowId::GraphWindow))
+        return;
+    m_context.values.graphName = YearGraphName;
+    m_context.values.graphKind = QString::fromLatin1(graph(family).yearKind);
+    if (m_context.mainWindow)
+        m_context.mainWindow->setMainStatusText(QStringLiteral("Otevírám databázi..."));
+    // The yearly graph reads every month itself; the ledger holder only has
+    // to be open on the table it has.
+    if (m_context.dataModule2 && !m_context.dataModule2->table().isOpen())
+        m_context.dataModule2->table().open();
+    runWindow(WindowId::GraphWindow);
+}
+
+void MainCommands::print(const QString &code, const QString &title)
+{
+    if (!available(WindowId::Report))
+        return;
+    StatusSink &status = statusOf(m_context);
+    status.setBusy(true);
+    m_context.values.reportCode = code; // TForm24.PrMesic(code, title)
+    m_context.values.reportTitle = title;
+    std::unique_ptr<QDialog> report;
+    try {
+        report = m_context.createWindow(WindowId::Report, m_parent);
+    } catch (...) {
+        status.setBusy(false);
+        throw;
+    }
+    status.setBusy(false);
+    if (report)
+        report->exec();
+}
+
+void MainCommands::printMonth(int m) { print(printMonthCode(m), QString()); }
+
+void MainCommands::printItem(int group, int n) { print(printItemCode(group, n), m_captions.printItem(group, n)); }
+
+void MainCommands::openWindow(WindowId id, std::optional<ScreenPicture> picture)
+{
+    if (!available(id))
+        return;
+    if (picture)
+        showPicture(*picture);
+    runWindow(id);
+}
+
+WindowId MainCommands::electricityWindow() const
+{
+    return settings().read(Key::SNoc) ? WindowId::ElectricityNight : WindowId::Electricity;
+}
+
+void MainCommands::openElectricity() { openWindow(electricityWindow(), ScreenPicture::Spt); }
+
+void MainCommands::openItemNames(int group)
+{
+    if (!available(WindowId::ItemNames))
+        return;
+    if (m_context.dataModule12)
+        m_context.dataModule12->Soubor(group == 2 ? QStringLiteral("Položky2.db") : QStringLiteral("Položky1.db"));
+    runWindow(WindowId::ItemNames);
+}
+
+void MainCommands::openSettings()
+{
+    QDialog *dialog = m_context.settingsDialog;
+    if (!dialog)
+        return;
+    showPicture(ScreenPicture::Nast);
+    // The settings dialog lives for the whole run and is shown without
+    // waiting for it.
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void MainCommands::openAreaCodes()
+{
+    SiblingPrograms::launch(AreaCodesProgram, PlatformServices::current(), prompter());
+}
+
+void MainCommands::openPreviousConsumption(int index)
+{
+    showPicture(ScreenPicture::Spt);
+    SiblingPrograms::showPreviousConsumption(index, PlatformServices::current());
+}

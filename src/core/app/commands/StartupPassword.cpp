@@ -1,0 +1,14 @@
+#include "core/app/commands/StartupPassword.h"
+
+#include "core/settings/SettingsStore.h"
+
+namespace StartupPassword {
+
+bool required(const SettingsStore &settings) { return settings.read(Key::HAct); }
+
+bool matches(const SettingsStore &settings, const QString &typed)
+{
+    return settings.read(Key::Pas) == typed;
+}
+
+} // namespace StartupPassword
