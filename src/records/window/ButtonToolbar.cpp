@@ -60,6 +60,10 @@ ButtonToolbar::ButtonToolbar(const Clock &clock, QWidget *parent) : QFrame(paren
         if (!caption.isEmpty()) {
             button->setText(caption);
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            // The captions fit the design widths in a slightly smaller type.
+            QFont small = button->font();
+            small.setPixelSize(11);
+            button->setFont(small);
         }
         Hints::apply(button, QString::fromUtf8(design.hint));
         m_controls[std::size_t(design.control)] = button;

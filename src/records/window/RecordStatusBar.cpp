@@ -11,7 +11,9 @@ RecordStatusBar::RecordStatusBar(QWidget *parent) : QStatusBar(parent)
         panel->setObjectName(QStringLiteral("Panel%1").arg(i));
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        panel->setFixedWidth(DesignWidths[i]);
+        // The design widths, or what the panel's longest text needs.
+        const QString longest = i == Hidden ? QStringLiteral("0000 skrytých") : i == Today ? QStringLiteral("30.12.2009") : QString();
+        panel->setFixedWidth(std::max(DesignWidths[i], panel->fontMetrics().horizontalAdvance(longest) + 10));
         panel->setTextFormat(Qt::PlainText);
         if (i >= NumLock)
             panel->setAlignment(Qt::AlignCenter);

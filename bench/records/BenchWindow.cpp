@@ -1,0 +1,61 @@
+#include "BenchWindow.h"
+
+#include "core/app/AppContext.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/platform/StatusSink.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
+#include "records/window/Registration.h"
+#include "records/window/TForm3.h"
+
+#include <QDir>
+
+class BenchWindow::SilentPrompter final : public Prompter
+{
+public:
+    bool ask(const QString &, const QString &, int) override { return false; }
+    void message(const QString &text) override { qWarning("%s", qPrintable(text)); }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<int> chooseColor(int) override { return std::nullopt; }
+};
+
+BenchWindow::BenchWindow()
+    : m_prompter(std::make_unique<SilentPrompter>()), m_clock(QDateTime(QDate(2009, 1, 20), QTime(9, 41, 7)))
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/config")));
+    QDir::setCurrent(m_dir.path());
+    Catalogue::createTables(m_dir.path());
+    IniStore main(QDir(m_dir.path()).filePath(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
+    main.write(Key::Scr, false);
+    main.write(Key::StatusBar1, true);
+    IniStore month(main.fileName(), QLatin1String(Section::SetMesice));
+    for (const ToolbarGroupInfo &group : ToolbarGroups)
+        month.write(group.key, true);
+
+    m_module2 = std::make_unique<TDataModule2>(StatusSink::none(), *m_prompter);
+    m_module23 = std::make_unique<TDataModule23>(StatusSink::none());
+    m_module6 = std::make_unique<TDataModule6>();
+    AppContext &context = AppContext::instance();
+    context.dataModule2 = m_module2.get();
+    context.dataModule23 = m_module23.get();
+    context.dataModule6 = m_module6.get();
+    context.prompter = m_prompter.get();
+    context.clock = &m_clock;
+    registerRecordWindow();
+}
+
+BenchWindow::~BenchWindow() { AppContext::instance().reset(); }
+
+std::unique_ptr<TForm3> BenchWindow::open(const QString &file, const QString &title, bool remembersPlacement)
+{
+    AppContext &context = AppContext::instance();
+    context.values.recordWindowKind = 0;
+    context.values.recordWindowTitle = title;
+    context.values.recordWindowRemembersPlacement = remembersPlacement;
+    m_module2->Soubor(file);
+    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+    auto *form = static_cast<TForm3 *>(window.release());
+    form->show(); // the first activation runs here
+    return std::unique_ptr<TForm3>(form);
+}
