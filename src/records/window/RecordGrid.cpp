@@ -15,6 +15,16 @@ RecordGrid::RecordGrid(QWidget *parent) : QTableView(parent)
     setCornerButtonEnabled(false);
 }
 
+void RecordGrid::commitOpenEditor()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void RecordGrid::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;

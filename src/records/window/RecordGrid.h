@@ -12,6 +12,10 @@ class RecordGrid : public QTableView
 public:
     explicit RecordGrid(QWidget *parent = nullptr);
 
+    // Writes what an open cell editor holds into its row and closes it, so
+    // that closing the window or posting from a button loses no typing.
+    void commitOpenEditor();
+
 signals:
     void deleteRequested();
     void insertRequested();

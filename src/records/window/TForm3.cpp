@@ -133,7 +133,12 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
     connect(m_grid, &RecordGrid::deleteRequested, this, &TForm3::deleteCurrent);
     connect(m_grid, &RecordGrid::insertRequested, this, &TForm3::insertAbove);
     connect(m_grid, &RecordGrid::cancelRequested, this, [this] { guarded([this] { m_ledger.cancel(); }); });
-    connect(m_grid, &RecordGrid::appendRequested, this, [this] { guarded([this] { m_ledger.append(); }); });
+    connect(m_grid, &RecordGrid::appendRequested, this, [this] {
+        guarded([this] { m_ledger.append(); });
+        const int row = m_ledger.controlCurrentRow();
+        if (row >= 0)
+            m_grid->setCurrentIndex(m_model->index(row, std::max(0, m_grid->currentIndex().column())));
+    });
     connect(m_grid, &RecordGrid::focused, this, &TForm3::ReCalc);
     connect(m_grid, &RecordGrid::contextMenuRequested, this, [this](const QPoint &at) {
         (m_kind == RecordKind::Month ? m_menus->monthGridMenu() : m_menus->itemGridMenu())->popup(at);
@@ -205,7 +210,10 @@ void TForm3::buildToolbarActions()
     onClick(ToolbarControl::S2, [this] { guarded([this] { m_ledger.next(); }); });
     onClick(ToolbarControl::S4, [this] { guarded([this] { m_ledger.last(); }); });
     onClick(ToolbarControl::E2, [this] { deleteCurrent(); });
-    onClick(ToolbarControl::E3, [this] { guarded([this] { RecordEdits::postPending(m_ledger); }); });
+    onClick(ToolbarControl::E3, [this] {
+        m_grid->commitOpenEditor();
+        guarded([this] { RecordEdits::postPending(m_ledger); });
+    });
     onClick(ToolbarControl::E4, [this] { guarded([this] { m_ledger.cancel(); }); });
     onClick(ToolbarControl::RowColour, [this] { chooseRowColour(); });
     onClick(ToolbarControl::BtnZavrit, [this] { close(); });
@@ -295,6 +303,7 @@ void TForm3::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
+    m_grid->commitOpenEditor();
     if (!guarded([this] { RecordEdits::postPending(m_ledger); })) {
         // The typed record could not be written: the window stays, so
         // that it can be put right or cancelled.
@@ -515,6 +524,7 @@ void TForm3::runCommand(RecordCommand command, int argument)
 
 void TForm3::openTool(WindowId id)
 {
+    m_grid->commitOpenEditor();
     guarded([this] { RecordEdits::postPending(m_ledger); });
     if (std::unique_ptr<QDialog> tool = m_context.createWindow(id, this))
         tool->exec();

@@ -1,0 +1,302 @@
+#include "LedgerFixture.h"
+
+#include "core/app/AppContext.h"
+#include "core/catalogue/Holders.h"
+#include "core/platform/Clock.h"
+#include "core/platform/StatusSink.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
+#include "core/settings/RegFlags.h"
+#include "records/ledger/LedgerFields.h"
+#include "records/window/ButtonToolbar.h"
+#include "records/window/LedLamp.h"
+#include "records/window/RecordGrid.h"
+#include "records/window/RecordStatusBar.h"
+#include "records/window/Registration.h"
+#include "records/window/TForm3.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnv.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ToolbarChoices)
+
+namespace {
+
+bool runFrm()
+{
+    return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)).read(Key::Reg::RunFrm);
+}
+
+QString panel(QWidget &window, int number)
+{
+    auto *label = window.findChild<QLabel *>(QStringLiteral("Panel%1").arg(number));
+    return label ? label->text() : QStringLiteral("<no panel>");
+}
+
+bool shownIn(QWidget &window, const QString &name)
+{
+    QWidget *widget = window.findChild<QWidget *>(name);
+    return widget && widget->isVisibleTo(&window);
+}
+
+} // namespace
+
+class RecordWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_env->deliverTables();
+        AppContext &context = AppContext::instance();
+        context.reset();
+        m_clock = std::make_unique<FixedClock>(QDateTime(QDate(2009, 1, 20), QTime(9, 30)));
+        m_prompter = std::make_unique<ScriptedPrompter>();
+        m_module2 = std::make_unique<TDataModule2>(StatusSink::none(), *m_prompter);
+        m_module23 = std::make_unique<TDataModule23>(StatusSink::none());
+        m_module6 = std::make_unique<TDataModule6>();
+        context.dataModule2 = m_module2.get();
+        context.dataModule23 = m_module23.get();
+        context.dataModule6 = m_module6.get();
+        context.prompter = m_prompter.get();
+        context.clock = m_clock.get();
+        registerRecordWindow();
+        // No opening picture in these tests.
+        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+    }
+    void cleanup()
+    {
+        AppContext::instance().reset();
+        m_module6.reset();
+        m_module23.reset();
+        m_module2.reset();
+        m_env.reset();
+    }
+
+    // The window as the main window's command opens it.
+    std::unique_ptr<TForm3> open(int kind, const QString &title, const QString &file)
+    {
+        AppContext &context = AppContext::instance();
+        context.values.recordWindowKind = kind;
+        context.values.recordWindowTitle = title;
+        m_module2->Soubor(file);
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        auto *form = qobject_cast<TForm3 *>(window.get());
+        if (!form)
+            return nullptr;
+        window.release();
+        return std::unique_ptr<TForm3>(form);
+    }
+
+    void typedRecordIsStoredNumbered()
+    {
+        {
+            auto window = open(0, QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"));
+            QVERIFY(window);
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            QCOMPARE(window->windowTitle(), QStringLiteral("Měsíc Leden"));
+            QTRY_VERIFY(runFrm());
+
+            RecordGrid *grid = window->grid();
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_2); // an empty table: the key starts a new record
+            QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != grid);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0.1.2009"));
+            // Tab writes the cell and opens the next one.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Nakup"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-120,5"));
+            // Closed at once: what the open cell holds is written too.
+
+            window->close();
+            QVERIFY(!window->isVisible());
+            QVERIFY(m_prompter->questions.isEmpty()); // the record has its date
+            QVERIFY(m_prompter->messages.isEmpty());
+        }
+        QVERIFY(!runFrm());
+        QVERIFY(!m_module2->table().isOpen());
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        QCOMPARE(ledger->recordCount(), 1);
+        QCOMPARE(ledger->field(LedgerField::Date).asString(), QStringLiteral("20.1.2009"));
+        QCOMPARE(ledger->field(LedgerField::Text).asString(), QStringLiteral("Nakup"));
+        QCOMPARE(ledger->field(LedgerField::Amount).asString(), QStringLiteral("-120,5"));
+        QCOMPARE(ledger->field(LedgerField::RowNumber).asString(), QStringLiteral("1"));
+    }
+
+    void emptyTable()
+    {
+        auto window = open(0, QStringLiteral("Měsíc únor"), QStringLiteral("Unor.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->ReCalc();
+        auto *total = window->findChild<QLabel *>(QStringLiteral("Celkem"));
+        QCOMPARE(total->text(), QStringLiteral("0,00 Kč"));
+        QCOMPARE(total->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(panel(*window, 2), QStringLiteral("0 skrytých"));
+        QCOMPARE(panel(*window, 5), QStringLiteral("20.1.2009"));
+        QCOMPARE(window->PocetSkrytych(), QStringLiteral("0"));
+
+        window->setDeletionConfirmation([](const QString &) { return true; });
+        QTest::keyClick(window->grid(), Qt::Key_Delete);
+        QCOMPARE(m_prompter->messages, QStringList{QStringLiteral("Pravděpodobně je prázdná databáze, nelze mazat")});
+    }
+
+    void activationNumbersShowsHiddenAndTotals()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Brezen.db"));
+            appendRows(*ledger, {QStringLiteral("1.3.2009;plat;100;-30"), QStringLiteral("2.3.2009;oběd;-20;;poznámka"),
+                                 QStringLiteral("3.3.2009;ERROR v doplňku;5;;;ERROR")});
+            ledger->last();
+            ledger->edit();
+            ledger->field(LedgerField::Colour).setInteger(255); // red
+            ledger->post();
+        }
+        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::SetMesice))
+            .write(Key::Record::TextDop, QStringLiteral("domácnost"));
+        auto window = open(0, QStringLiteral("Měsíc březen"), QStringLiteral("Brezen.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_COMPARE(window->totalText(), QStringLiteral("55,00 Kč"));
+        QCOMPARE(panel(*window, 2), QStringLiteral("2 skrytých"));
+        QCOMPARE(panel(*window, 0), QStringLiteral("Měsíc březen"));
+
+        Table &ledger = m_module2->table();
+        QCOMPARE(column(ledger, LedgerField::RowNumber), (QStringList{"1", "2", "3"}));
+        QCOMPARE(column(ledger, LedgerField::Supplement), (QStringList{"domácnost", "domácnost", ""}));
+        QCOMPARE(ledger.position(), 0);
+        auto *lamp = window->findChild<LedLamp *>(QStringLiteral("Led1"));
+        QVERIFY(lamp->isOn());
+        ledger.last();
+        QVERIFY(!lamp->isOn());
+        QCOMPARE(window->grid()->model()->data(window->grid()->model()->index(2, 1), Qt::ForegroundRole).value<QColor>(),
+                 QColor(255, 0, 0));
+        QCOMPARE(window->grid()->model()->data(window->grid()->model()->index(0, 1), Qt::ForegroundRole).value<QColor>(),
+                 QColor(Qt::black));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("DBLabel1"))->text(), QString());
+        ledger.first();
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("DBLabel1"))->text(), QStringLiteral("domácnost"));
+
+        // Ticks and the filter; ticks keep their numbers.
+        window->toggleTick(1);
+        QToolButton *filter = window->findChild<QToolButton *>(QStringLiteral("BtnFiltrace"));
+        filter->click();
+        QCOMPARE(column(ledger, LedgerField::Text), QStringList{QStringLiteral("oběd")});
+        QCOMPARE(window->totalText(), QStringLiteral("-20,00 Kč"));
+        filter->click();
+        QCOMPARE(ledger.recordCount(), 3);
+
+        // The month total of January (empty) arrives at the top, dated at month end.
+        window->VlozitMesic(0);
+        ledger.first();
+        QCOMPARE(ledger.field(LedgerField::Text).asString(), QStringLiteral("Celková čátka z měsíce Leden"));
+        QCOMPARE(ledger.field(LedgerField::Date).asString(), QStringLiteral("31.1.2009"));
+        QCOMPARE(ledger.field(LedgerField::Amount).asMoney(), Money());
+        QTRY_COMPARE(window->totalText(), QStringLiteral("55,00 Kč"));
+    }
+
+    void toolbarFollowsTheSettings_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<bool>("keysOn");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("hidden");
+
+        const QStringList always{"MenuNastaveni", "BtnBarva", "BtnZavrit", "Led1"};
+        QTest::newRow("month, every key false")
+            << 0 << QStringLiteral("Leden.db") << QStringLiteral("SetMesice") << false << always
+            << QStringList{"ToolBar1", "BtnHledani", "BtnFiltrace", "S1", "S4", "E1", "E4", "MenuGrafu", "BtnCalc", "Cas1"};
+        QTest::newRow("item, every key on")
+            << 1 << QStringLiteral("Zaznam3.db") << QStringLiteral("SetUziv1") << true
+            << (always + QStringList{"ToolBar1", "DBLabel1", "Celkem", "BtnHledani", "S1", "E1", "MenuGrafu", "BtnCalc", "Cas1"})
+            << QStringList();
+        QTest::newRow("previous year: no graph, no settings")
+            << 4 << QStringLiteral("Data01\\Leden.db") << QStringLiteral("SetUziv1") << true
+            << QStringList{"BtnBarva", "BtnZavrit", "BtnHledani", "S1", "E1", "BtnCalc", "Cas1"}
+            << QStringList{"MenuNastaveni", "MenuGrafu"};
+    }
+    void toolbarFollowsTheSettings()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        QFETCH(QString, section);
+        QFETCH(bool, keysOn);
+        IniStore store(m_env->path(QStringLiteral("Penezka.ini")), section);
+        for (const ToolbarGroupInfo &group : ToolbarGroups)
+            store.write(group.key, keysOn);
+        auto window = open(kind, QStringLiteral("okno"), file);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, hidden);
+        for (const QString &name : shown)
+            QVERIFY2(shownIn(*window, name), qPrintable(name));
+        for (const QString &name : hidden)
+            QVERIFY2(!shownIn(*window, name), qPrintable(name));
+        for (const ToolbarGroupInfo &group : ToolbarGroups)
+            QCOMPARE(window->menus()->groupAction(group.group)->isChecked(), keysOn);
+        // The settings menu unmarks a group, hides it and writes its key.
+        window->menus()->groupAction(ToolbarGroup::BtnSipky)->trigger();
+        QCOMPARE(shownIn(*window, QStringLiteral("S1")), !keysOn);
+        QCOMPARE(window->menus()->groupAction(ToolbarGroup::BtnSipky)->isChecked(), !keysOn);
+        QCOMPARE(store.read(Key::Record::BtnSipky), !keysOn);
+    }
+
+    void closingAsksForMissingDates()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Duben.db"));
+            appendRows(*ledger, {QStringLiteral(";bez data;10"), QStringLiteral("1.4.2009;s datem;5")});
+        }
+        m_prompter->answers = {true};
+        {
+            auto window = open(0, QStringLiteral("Měsíc duben"), QStringLiteral("Duben.db"));
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            window->close();
+        }
+        QCOMPARE(m_prompter->questions.size(), 1);
+        QCOMPARE(m_prompter->questions[0].text, QStringLiteral("V položce \"bez data\" chybí datum ! Vložit dnešní datum ?"));
+        auto ledger = openLedger(QStringLiteral("Duben.db"));
+        QCOMPARE(column(*ledger, LedgerField::Date), (QStringList{"20.1.2009", "1.4.2009"}));
+    }
+
+    void commandsOfLaterPartsAreDisabled()
+    {
+        auto window = open(0, QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"));
+        for (RecordCommand command : {RecordCommand::Find, RecordCommand::HiddenAmount, RecordCommand::ExportTxt,
+                                      RecordCommand::Calculator, RecordCommand::Wizard})
+            QVERIFY(!window->menus()->isAvailable(command));
+        QVERIFY(window->menus()->isAvailable(RecordCommand::MonthTotal));
+        QCOMPARE(window->menus()->monthGridMenu()->actions().size(), 4 + 1 + 11 + 1 + 1);
+        QCOMPARE(window->menus()->monthGridMenu()->actions().at(5)->text(),
+                 QStringLiteral("Vlož výsledek z měsíce LEDEN"));
+        QCOMPARE(window->menus()->monthGridMenu()->actions().at(5)->statusTip(),
+                 QStringLiteral("Vloží celkovou částku z měsíce Leden"));
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    std::unique_ptr<FixedClock> m_clock;
+    std::unique_ptr<ScriptedPrompter> m_prompter;
+    std::unique_ptr<TDataModule2> m_module2;
+    std::unique_ptr<TDataModule23> m_module23;
+    std::unique_ptr<TDataModule6> m_module6;
+};
+
+QTEST_MAIN(RecordWindowTest)
+#include "tst_recordwindow.moc"
