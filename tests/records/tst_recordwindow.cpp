@@ -11,6 +11,7 @@
 #include "records/window/ButtonToolbar.h"
 #include "records/window/LedLamp.h"
 #include "records/window/RecordGrid.h"
+#include "records/window/RecordSeams.h"
 #include "records/window/RecordStatusBar.h"
 #include "records/window/Registration.h"
 #include "records/window/TForm3.h"
@@ -287,6 +288,51 @@ private slots:
                  QStringLiteral("Vlož výsledek z měsíce LEDEN"));
         QCOMPARE(window->menus()->monthGridMenu()->actions().at(5)->statusTip(),
                  QStringLiteral("Vloží celkovou částku z měsíce Leden"));
+    }
+
+    void calculatorAfterThePictureThenActivationAgain()
+    {
+        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, true);
+        AppContext::instance().registerWindow(WindowId::Calculator, [](QWidget *parent) {
+            auto dialog = std::make_unique<QDialog>(parent);
+            dialog->setObjectName(QStringLiteral("FakeCalculator"));
+            return dialog;
+        });
+        int offers = 0;
+        RecordSeams::paymentOffer() = [&offers](Table &, int month, Prompter &, const Clock &) {
+            QCOMPARE(month, 1);
+            ++offers;
+        };
+        auto window = open(0, QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(offers, 1);
+
+        // Each modal window that comes up is noted and closed.
+        QStringList seen;
+        QTimer closer;
+        closer.setInterval(20);
+        connect(&closer, &QTimer::timeout, this, [&seen] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                const QString name = QString::fromLatin1(modal->metaObject()->className()) + QLatin1Char('/')
+                                     + modal->objectName();
+                if (seen.isEmpty() || seen.last() != name)
+                    seen << name;
+                modal->close();
+            }
+        });
+        closer.start();
+        auto *button = window->findChild<QToolButton *>(QStringLiteral("BtnCalc"));
+        QVERIFY(button->isEnabled());
+        button->click();
+        closer.stop();
+        RecordSeams::paymentOffer() = nullptr;
+        QCOMPARE(seen.size(), 2);
+        QVERIFY2(seen[0].startsWith(QLatin1String("TForm45/")), qPrintable(seen.join(u' ')));
+        QCOMPARE(seen[1], QStringLiteral("QDialog/FakeCalculator"));
+        // Back from the calculator the window activates again.
+        QTRY_COMPARE(offers, 2);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "records/window/TForm3.h"
 
+#include "core/app/dialogs/TForm45.h"
 #include "core/catalogue/Holders.h"
 #include "core/engine/EngineError.h"
 #include "core/engine/Table.h"
@@ -46,17 +47,28 @@ namespace {
 
 RegFlags runFrm() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)); }
 
-// The tools of the window that are windows of their own.
-std::optional<WindowId> toolWindow(RecordCommand command)
+// The tools of the window that are windows of their own, with the picture
+// the picture screen shows before some of them.
+struct Tool
 {
-    switch (command) {
-    case RecordCommand::Calculator: return WindowId::Calculator;
-    case RecordCommand::Calendar: return WindowId::Calendar;
-    case RecordCommand::Addresses: return WindowId::Addresses;
-    case RecordCommand::PhoneBook: return WindowId::PhoneBook;
-    case RecordCommand::Wizard: return WindowId::Wizard;
-    default: return std::nullopt;
-    }
+    RecordCommand command;
+    WindowId window;
+    std::optional<ScreenPicture> picture;
+};
+constexpr Tool Tools[] = {
+    {RecordCommand::Calculator, WindowId::Calculator, ScreenPicture::Kalk},
+    {RecordCommand::Calendar, WindowId::Calendar, ScreenPicture::Cal},
+    {RecordCommand::Addresses, WindowId::Addresses, ScreenPicture::Adr},
+    {RecordCommand::PhoneBook, WindowId::PhoneBook, ScreenPicture::Tel},
+    {RecordCommand::Wizard, WindowId::Wizard, std::nullopt},
+};
+
+const Tool *toolOf(RecordCommand command)
+{
+    for (const Tool &tool : Tools)
+        if (tool.command == command)
+            return &tool;
+    return nullptr;
 }
 
 // Commands whose dialogs come with later parts of the program.
@@ -159,9 +171,8 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
 
     for (RecordCommand command : NotYetAvailable)
         m_menus->setAvailable(command, false);
-    for (RecordCommand command : {RecordCommand::Calculator, RecordCommand::Calendar, RecordCommand::Addresses,
-                                  RecordCommand::PhoneBook, RecordCommand::Wizard})
-        m_menus->setAvailable(command, context.hasWindow(*toolWindow(command)));
+    for (const Tool &tool : Tools)
+        m_menus->setAvailable(tool.command, context.hasWindow(tool.window));
     m_menus->setAvailable(RecordCommand::MonthTotal, otherMonth != nullptr);
 
     m_ledger.setFilter(m_ticks.filter(m_ledger.isOpen() ? m_ledger.fieldIndex(LedgerField::RowNumber) : -1));
@@ -225,7 +236,7 @@ void TForm3::buildToolbarActions()
     bar.button(ToolbarControl::BtnHledani)->setEnabled(false);
     bar.lamp()->setEnabled(false);
     bar.clock()->setEnabled(m_context.hasWindow(WindowId::Alarm));
-    connect(bar.clock(), &DigitalClock::clicked, this, [this] { openTool(WindowId::Alarm); });
+    connect(bar.clock(), &DigitalClock::clicked, this, [this] { openTool(WindowId::Alarm, std::nullopt); });
     bar.button(ToolbarControl::BtnCalc)->setEnabled(m_context.hasWindow(WindowId::Calculator));
 }
 
@@ -252,13 +263,18 @@ bool TForm3::event(QEvent *event)
         return true;
     case QEvent::WindowDeactivate:
         // Coming back from another application is no activation; coming
-        // back from one of the program's windows is.
-        m_leftForOwnWindow = QApplication::activeWindow() != nullptr && QApplication::activeWindow() != this;
+        // back from one of the program's windows is, except from a question
+        // the activation itself asked (that would ask it again and again).
+        m_leftForOwnWindow = !m_activating && QApplication::activeWindow() != nullptr
+                             && QApplication::activeWindow() != this;
         break;
     case QEvent::WindowActivate:
-        if (m_shown && m_leftForOwnWindow) {
+        if (m_shown && m_leftForOwnWindow && !m_toolOpen) {
             m_leftForOwnWindow = false;
-            QTimer::singleShot(0, this, &TForm3::activate);
+            QTimer::singleShot(0, this, [this] {
+                if (isActiveWindow())
+                    activate();
+            });
         }
         break;
     default:
@@ -516,18 +532,27 @@ void TForm3::runCommand(RecordCommand command, int argument)
     case RecordCommand::CloseWindow: close(); break;
     case RecordCommand::BackToGrid: m_grid->setFocus(); break;
     default:
-        if (const auto id = toolWindow(command))
-            openTool(*id);
+        if (const Tool *tool = toolOf(command))
+            openTool(tool->window, tool->picture);
         break;
     }
 }
 
-void TForm3::openTool(WindowId id)
+void TForm3::openTool(WindowId id, std::optional<ScreenPicture> picture)
 {
     m_grid->commitOpenEditor();
-    guarded([this] { RecordEdits::postPending(m_ledger); });
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    // Coming back from the tool is one activation, whatever the desktop
+    // reports about the picture screen and the tool in between.
+    m_toolOpen = true;
+    if (picture)
+        PictureScreen(*picture); // only while "Scr" is on
     if (std::unique_ptr<QDialog> tool = m_context.createWindow(id, this))
         tool->exec();
+    m_toolOpen = false;
+    m_leftForOwnWindow = false;
+    activate();
 }
 
 void TForm3::VlozitMesic(int month)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/AppContext.h"
+#include "core/app/commands/ScreenPicture.h"
 #include "core/format/Money.h"
 #include "records/ledger/RecordDeletion.h"
 #include "records/ledger/RowTicks.h"
@@ -10,6 +11,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class ButtonToolbar;
 class Clock;
@@ -95,7 +97,7 @@ private:
 
     void buildToolbarActions();
     void runCommand(RecordCommand command, int argument);
-    void openTool(WindowId id);
+    void openTool(WindowId id, std::optional<ScreenPicture> picture);
     void layoutToolbars();
     void applySizes(bool onResize);
     void refreshCurrent();
@@ -130,6 +132,7 @@ private:
     bool m_activating = false;
     bool m_closing = false;
     bool m_leftForOwnWindow = false; // the last deactivation went to one of ours
+    bool m_toolOpen = false;        // a tool opened from the window is on screen
     bool m_paintPending = true;    // the next paint sets RunFrm and the status bar
     bool m_reCalcQueued = false;
     int m_busy = 0;
