@@ -21,6 +21,8 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStatusTipEvent>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +31,32 @@
 Q_DECLARE_METATYPE(ToolbarChoices)
 
 namespace {
+
+// The main window as the record window sees it.
+class FakeMainWindow final : public MainWindowHooks
+{
+public:
+    void DtVisTrue() override { calls << QStringLiteral("DtVisTrue"); }
+    void DtVisFalse() override { calls << QStringLiteral("DtVisFalse"); }
+    void setMainStatusText(const QString &text) override { calls << text; }
+    QWidget *mainWidget() override { return nullptr; }
+    QStringList calls;
+};
+
+// Answers the next modal window from inside its own event loop.
+void whenModal(std::function<void(QWidget *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
 
 bool runFrm()
 {
@@ -333,6 +361,112 @@ private slots:
         QCOMPARE(seen[1], QStringLiteral("QDialog/FakeCalculator"));
         // Back from the calculator the window activates again.
         QTRY_COMPARE(offers, 2);
+    }
+
+    void deletionAsksWithTheDate_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("textsAfter");
+        QTest::addColumn<QString>("totalAfter");
+
+        QTest::newRow("Enter is Ano") << int(Qt::Key_Return) << QStringList{"A"} << QStringLiteral("1,00 Kč");
+        QTest::newRow("Escape is Ne") << int(Qt::Key_Escape) << QStringList{"A", "B"} << QStringLiteral("3,00 Kč");
+    }
+    void deletionAsksWithTheDate()
+    {
+        QFETCH(int, key);
+        {
+            auto ledger = openLedger(QStringLiteral("Kveten.db"));
+            appendRows(*ledger, {QStringLiteral("3.5.2009;A;1"), QStringLiteral("4.5.2009;B;2")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc květen"), QStringLiteral("Kveten.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        m_module2->table().last();
+        QString title, question, date;
+        whenModal([&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            question = dialog->findChild<QLabel *>(QStringLiteral("Label1"))->text();
+            date = dialog->findChild<QLabel *>(QStringLiteral("LblDatum"))->text();
+            QTest::keyClick(dialog, Qt::Key(key));
+        });
+        window->findChild<QToolButton *>(QStringLiteral("E2"))->click();
+        QCOMPARE(title, QStringLiteral("Otázka"));
+        QCOMPARE(question, QStringLiteral("Smazat tuto položku ?"));
+        QCOMPARE(date, QStringLiteral("4.5.2009"));
+        QTEST(column(m_module2->table(), LedgerField::Text), "textsAfter");
+        QTEST(window->totalText(), "totalAfter");
+        QVERIFY(m_prompter->messages.isEmpty());
+    }
+
+    void supplementRowColourAndBackground()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Cerven.db"));
+            appendRows(*ledger, {QStringLiteral("3.6.2009;A;1;;;starý")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        Table &ledger = m_module2->table();
+
+        // "Změna názvu": Storno keeps the supplement, OK writes it.
+        for (const bool accept : {false, true}) {
+            QString shown;
+            whenModal([&](QWidget *dialog) {
+                shown = dialog->windowTitle();
+                auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+                edit->setText(QStringLiteral("nový"));
+                QTest::keyClick(edit, accept ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            QTest::mouseClick(window->findChild<QLabel *>(QStringLiteral("DBLabel1")), Qt::LeftButton);
+            QCOMPARE(shown, QStringLiteral("Změna názvu"));
+            QCOMPARE(ledger.field(LedgerField::Supplement).asString(), accept ? QStringLiteral("nový") : QStringLiteral("starý"));
+        }
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("DBLabel1"))->text(), QStringLiteral("nový"));
+
+        // The row colour: cancelled changes nothing, a colour is written.
+        m_prompter->colors = {std::nullopt, 0x0000FF};
+        window->chooseRowColour();
+        QVERIFY(ledger.field(LedgerField::Colour).isNull());
+        window->chooseRowColour();
+        QCOMPARE(ledger.field(LedgerField::Colour).asInteger(), 0x0000FF);
+        QCOMPARE(ledger.state(), Table::State::Browse);
+
+        // The grid's background, the design colour until chosen.
+        IniStore store(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::SetMesice));
+        QCOMPARE(window->grid()->palette().color(QPalette::Base), QColor(255, 255, 204));
+        m_prompter->colors = {0x00FF00};
+        window->chooseGridBackground();
+        QCOMPARE(window->grid()->palette().color(QPalette::Base), QColor(0, 255, 0));
+        QCOMPARE(store.read(Key::Record::BckgDatabaze), 0x00FF00);
+    }
+
+    void mainWindowHooksAndHints()
+    {
+        FakeMainWindow main;
+        AppContext::instance().mainWindow = &main;
+        {
+            auto window = open(1, QStringLiteral("Auto"), QStringLiteral("Zaznam1.db"));
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QCOMPARE(main.calls, (QStringList{QStringLiteral("Otevřená databáze"), QStringLiteral("DtVisTrue")}));
+            QCOMPARE(panel(*window, 1), QStringLiteral("Operace s databází"));
+            // A hint's status half goes to panel 1, also through the context.
+            QStatusTipEvent tip(QStringLiteral("Zavře tuto databázi"));
+            QApplication::sendEvent(window->findChild<QToolButton *>(QStringLiteral("BtnZavrit")), &tip);
+            QCOMPARE(panel(*window, 1), QStringLiteral("Zavře tuto databázi"));
+            QVERIFY(AppContext::instance().recordWindowStatus);
+            AppContext::instance().recordWindowStatus(QStringLiteral("z hlavního okna"));
+            QCOMPARE(panel(*window, 1), QStringLiteral("z hlavního okna"));
+            QCOMPARE(window->findChild<QToolButton *>(QStringLiteral("BtnZavrit"))->toolTip(),
+                     QStringLiteral("Zavře tuto databázi"));
+            QCOMPARE(window->findChild<QToolButton *>(QStringLiteral("BtnFiltrace"))->toolTip(),
+                     QStringLiteral("Zobrazit jen vybrané"));
+            window->close();
+        }
+        QCOMPARE(main.calls.last(), QStringLiteral("DtVisFalse"));
+        QVERIFY(!AppContext::instance().recordWindowStatus);
     }
 
 private:
