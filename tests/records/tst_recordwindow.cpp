@@ -10,6 +10,7 @@
 #include "records/ledger/LedgerFields.h"
 #include "records/window/ButtonToolbar.h"
 #include "records/window/LedLamp.h"
+#include "records/window/RecordDelegate.h"
 #include "records/window/RecordGrid.h"
 #include "records/window/RecordSeams.h"
 #include "records/window/RecordStatusBar.h"
@@ -467,6 +468,84 @@ private slots:
         }
         QCOMPARE(main.calls.last(), QStringLiteral("DtVisFalse"));
         QVERIFY(!AppContext::instance().recordWindowStatus);
+    }
+
+    void dropDownsStatusBarAndDirectory()
+    {
+        {
+            Table texts;
+            texts.setFolder(QStringLiteral("VlDb Data"));
+            texts.setTableName(QStringLiteral("TextData.db"));
+            texts.open();
+            for (const char *text : {"Potraviny", "Benzín", "Nájem"}) {
+                texts.append();
+                texts.field(QStringLiteral("Text")).setString(QString::fromUtf8(text));
+                texts.post();
+            }
+        }
+        m_module6 = std::make_unique<TDataModule6>(); // reads the texts afresh
+        AppContext::instance().dataModule6 = m_module6.get();
+        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::StatusBar1, false);
+        m_clock->setDate(QDate(2009, 3, 2));
+        auto window = open(0, QStringLiteral("Měsíc březen"), QStringLiteral("Brezen.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *delegate = window->grid()->findChild<RecordDelegate *>();
+        QVERIFY(delegate);
+        QCOMPARE(delegate->dateChoices(), (QStringList{"2.3.2009", "1.3.2009", "28.2.2009", "27.2.2009", "26.2.2009",
+                                                       "25.2.2009", "24.2.2009"}));
+        QCOMPARE(delegate->textChoices(), (QStringList{"Potraviny", "Benzín", "Nájem"}));
+        QTRY_VERIFY(!window->findChild<QWidget *>(QStringLiteral("StatusBar1"))->isVisibleTo(window.get()));
+        // The full name of the settings file, in the month section.
+        const QString directory =
+            IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::SetMesice)).read(Key::Record::Directory);
+        QCOMPARE(QFileInfo(directory).canonicalFilePath(), QFileInfo(m_env->path(QStringLiteral("Penezka.ini"))).canonicalFilePath());
+    }
+
+    void insertKeyAddsAboveTheCurrent()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Srpen.db"));
+            appendRows(*ledger, {QStringLiteral("3.8.2009;A;1"), QStringLiteral("4.8.2009;B;2")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc srpen"), QStringLiteral("Srpen.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        Table &ledger = m_module2->table();
+        ledger.last();
+        QTest::keyClick(window->grid(), Qt::Key_Insert);
+        QCOMPARE(ledger.state(), Table::State::Insert);
+        ledger.field(LedgerField::Text).setString(QStringLiteral("nový"));
+        ledger.post();
+        QCOMPARE(column(ledger, LedgerField::Text), (QStringList{"A", "nový", "B"}));
+        // Escape cancels an edit.
+        ledger.edit();
+        ledger.field(LedgerField::Text).setString(QStringLiteral("jinak"));
+        QTest::keyClick(window->grid(), Qt::Key_Escape);
+        QCOMPARE(ledger.state(), Table::State::Browse);
+        QCOMPARE(column(ledger, LedgerField::Text), (QStringList{"A", "nový", "B"}));
+        QVERIFY(window->isVisible());
+    }
+
+    void placementIsRemembered()
+    {
+        AppContext::instance().values.recordWindowRemembersPlacement = true;
+        {
+            auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QCOMPARE(window->minimumSize(), QSize(593, 175));
+            window->resize(700, 300);
+            QTRY_COMPARE(window->size(), QSize(700, 300));
+            window->close();
+        }
+        {
+            auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
+            QCOMPARE(window->size(), QSize(700, 300));
+        }
+        AppContext::instance().values.recordWindowRemembersPlacement = false;
+        auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
+        QVERIFY(window->windowState() & Qt::WindowMaximized);
     }
 
 private:
