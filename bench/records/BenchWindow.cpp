@@ -1,5 +1,6 @@
 #include "BenchWindow.h"
 
+#include "calc/dialog/Registration.h"
 #include "core/app/AppContext.h"
 #include "core/catalogue/Catalogue.h"
 #include "core/platform/StatusSink.h"
@@ -43,6 +44,7 @@ BenchWindow::BenchWindow()
     context.prompter = m_prompter.get();
     context.clock = &m_clock;
     registerRecordWindow();
+    registerCalculatorWindow();
 }
 
 BenchWindow::~BenchWindow() { AppContext::instance().reset(); }

@@ -5,6 +5,8 @@
 
 #include "core/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
+#include "records/window/TFrmSmazat.h"
+#include "records/window/TFrmZmenaNazvu.h"
 #include "records/window/TForm3.h"
 
 #include <QApplication>
@@ -55,7 +57,19 @@ int main(int argc, char **argv)
     window->toggleTick(2);
     bench.ledgerHolder().table().moveTo(2);
     QTest::qWait(100);
-    const bool saved = window->grab().save(out);
+    bool saved = window->grab().save(out);
+    // The window's two dialogs, next to the window's picture.
+    const QString stem = out.endsWith(QLatin1String(".png")) ? out.chopped(4) : out;
+    TFrmSmazat question(QStringLiteral("5.1.2009"), window.get());
+    question.show();
+    QTest::qWait(50);
+    saved = question.grab().save(stem + QStringLiteral("-smazat.png")) && saved;
+    question.close();
+    TFrmZmenaNazvu supplement(QStringLiteral("obchod"), window.get());
+    supplement.show();
+    QTest::qWait(50);
+    saved = supplement.grab().save(stem + QStringLiteral("-zmena.png")) && saved;
+    supplement.close();
     window->close();
     return saved ? 0 : 1;
 }

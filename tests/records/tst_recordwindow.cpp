@@ -527,6 +527,26 @@ private slots:
         QVERIFY(window->isVisible());
     }
 
+    void totalKeepsTheGridsPlace()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Rijen.db"));
+            appendRows(*ledger, {QStringLiteral("3.10.2009;A;1"), QStringLiteral("4.10.2009;B;2"),
+                                 QStringLiteral("5.10.2009;C;4")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc říjen"), QStringLiteral("Rijen.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QAbstractItemModel *model = window->grid()->model();
+        window->grid()->setCurrentIndex(model->index(1, 2));
+        QCOMPARE(m_module2->table().position(), 1);
+        QVERIFY(model->setData(model->index(1, 2), QStringLiteral("10")));
+        window->grid()->setCurrentIndex(model->index(2, 2)); // leaving the row writes it
+        QTRY_COMPARE(window->totalText(), QStringLiteral("15,00 Kč"));
+        QCOMPARE(window->grid()->currentIndex(), model->index(2, 2));
+        QCOMPARE(m_module2->table().position(), 2);
+    }
+
     void placementIsRemembered()
     {
         AppContext::instance().values.recordWindowRemembersPlacement = true;

@@ -15,6 +15,7 @@ public:
     // Writes what an open cell editor holds into its row and closes it, so
     // that closing the window or posting from a button loses no typing.
     void commitOpenEditor();
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
 signals:
     void deleteRequested();

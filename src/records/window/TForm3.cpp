@@ -128,17 +128,20 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
     buildToolbarActions();
 
     // The grid and the table's cursor follow each other.
+    // The column is kept across the resets that follow a walk.
     connect(m_model, &TableModel::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= m_model->rowCount())
             return;
-        const int column = std::max(0, m_grid->currentIndex().column());
-        if (m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_model->index(row, column));
+        if (m_grid->currentIndex().row() != row || !m_grid->currentIndex().isValid())
+            m_grid->setCurrentIndex(m_model->index(row, m_column));
         refreshCurrent();
     });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                if (!current.isValid())
+                    return;
+                m_column = current.column();
+                if (current.row() != previous.row())
                     guarded([&] { m_model->setCurrentRow(current.row()); });
             });
     connect(m_indicator, &QHeaderView::sectionClicked, this, &TForm3::toggleTick);
@@ -149,7 +152,7 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
         guarded([this] { m_ledger.append(); });
         const int row = m_ledger.controlCurrentRow();
         if (row >= 0)
-            m_grid->setCurrentIndex(m_model->index(row, std::max(0, m_grid->currentIndex().column())));
+            m_grid->setCurrentIndex(m_model->index(row, m_column));
     });
     connect(m_grid, &RecordGrid::focused, this, &TForm3::ReCalc);
     connect(m_grid, &RecordGrid::contextMenuRequested, this, [this](const QPoint &at) {
@@ -488,8 +491,10 @@ void TForm3::scheduleReCalc()
 
 void TForm3::ReCalc()
 {
-    // A record being typed is counted once it is written.
-    if (m_activating || m_closing || m_ledger.state() != Table::State::Browse)
+    // A record being typed is counted once it is written; a walk now would
+    // also close the cell editor the user has just opened.
+    if (m_activating || m_closing || m_ledger.state() != Table::State::Browse
+        || m_grid->isEditing())
         return;
     setBusy(true);
     m_text->total()->setText(TotalDisplay::Pending);

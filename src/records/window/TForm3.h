@@ -136,4 +136,5 @@ private:
     bool m_paintPending = true;    // the next paint sets RunFrm and the status bar
     bool m_reCalcQueued = false;
     int m_busy = 0;
+    int m_column = 0; // the grid's current column
 };
