@@ -1,15 +1,103 @@
 #include "core/app/Program.h"
 
+#include "core/app/AppContext.h"
+#include "core/app/ApplicationErrors.h"
+#include "core/app/WindowRegistrations.h"
+#include "core/app/dialogs/TForm25.h"
+#include "core/app/dialogs/TFormLoad.h"
+#include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/app/services/DesktopServices.h"
+#include "core/app/services/WidgetPrompter.h"
+#include "core/catalogue/Holders.h"
+#include "core/platform/Clock.h"
+#include "core/platform/Prompter.h"
 #include "core/platform/ProgramFolder.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QDialog>
 #include <QMessageBox>
+#include <QPalette>
+
+ProgramSession::ProgramSession(AppContext &context, const std::function<void()> &advance) : m_context(context)
+{
+    if (!m_context.prompter)
+        m_context.prompter = &Prompter::global();
+    if (!m_context.clock)
+        m_context.clock = &Clock::system();
+    m_context.status = &m_relay;
+    for (const Step &step : steps()) {
+        if (advance)
+            advance();
+        // An object whose table cannot be opened is told about and left
+        // out; the start-up goes on.
+        ApplicationErrors::guard(step.create);
+    }
+}
+
+ProgramSession::~ProgramSession()
+{
+    m_context.dataModule2 = nullptr;
+    m_dataModule2.reset();
+    m_shutdownWait.reset();
+    m_context.dataModule23 = nullptr;
+    m_dataModule23.reset();
+    m_context.dataModule6 = nullptr;
+    m_dataModule6.reset();
+    m_context.settingsDialog = nullptr;
+    m_settingsDialog.reset();
+    m_relay.setTarget(nullptr);
+    m_mainWindow.reset();
+    m_context.dataModule12 = nullptr;
+    m_dataModule12.reset();
+    m_context.status = nullptr;
+}
+
+std::vector<ProgramSession::Step> ProgramSession::steps()
+{
+    std::vector<Step> list;
+    list.push_back({"TDataModule12", [this] {
+                        m_dataModule12 = std::make_unique<TDataModule12>(m_relay);
+                        m_context.dataModule12 = m_dataModule12.get();
+                    }});
+    list.push_back({"THlavni_Formular", [this] {
+                        m_mainWindow = std::make_unique<THlavni_Formular>(m_context);
+                        m_relay.setTarget(m_mainWindow.get());
+                    }});
+    // The settings dialog joins once it is registered.
+    if (m_context.hasWindow(WindowId::Settings))
+        list.push_back({"TForm11", [this] {
+                            m_settingsDialog = m_context.createWindow(WindowId::Settings, m_mainWindow.get());
+                            m_context.settingsDialog = m_settingsDialog.get();
+                        }});
+    list.push_back({"TDataModule6", [this] {
+                        m_dataModule6 = std::make_unique<TDataModule6>();
+                        m_context.dataModule6 = m_dataModule6.get();
+                    }});
+    list.push_back({"TDataModule23", [this] {
+                        m_dataModule23 = std::make_unique<TDataModule23>(m_relay);
+                        m_context.dataModule23 = m_dataModule23.get();
+                    }});
+    list.push_back({"TForm26", [this] {
+                        m_shutdownWait = std::make_unique<TForm26>(m_mainWindow.get());
+                        if (m_mainWindow)
+                            m_mainWindow->setShutdownWait(m_shutdownWait.get());
+                    }});
+    list.push_back({"TDataModule2", [this] {
+                        m_dataModule2 = std::make_unique<TDataModule2>(m_relay, *m_context.prompter);
+                        m_context.dataModule2 = m_dataModule2.get();
+                    }});
+    return list;
+}
+
+int ProgramSession::stepCount(const AppContext &context)
+{
+    // The six objects of the core, and the settings dialog once registered.
+    return 6 + (context.hasWindow(WindowId::Settings) ? 1 : 0);
+}
 
 int runProgram(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
 
     QCommandLineParser parser;
@@ -26,9 +114,37 @@ int runProgram(int argc, char **argv)
         return 1;
     }
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Rozvahon 5.6"));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    // The hint windows of the whole program.
+    QPalette hints = QApplication::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(227, 224, 248));
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QApplication::setPalette(hints);
+
+    PlatformServices::install(std::make_unique<DesktopServices>());
+    WidgetPrompter prompter;
+    Prompter::setGlobal(&prompter);
+    AppContext &context = AppContext::instance();
+    context.prompter = &prompter;
+    context.clock = &Clock::system();
+    registerSubsystemWindows();
+
+    int result = 0;
+    {
+        const QString version = context.values.programVersion;
+        auto loading = std::make_unique<TFormLoad>(version, ProgramSession::stepCount(context));
+        loading->showNow();
+        ProgramSession session(context, [&loading] { loading->advance(); });
+        loading.reset();
+        THlavni_Formular *window = session.mainWindow();
+        if (!window)
+            return 1;
+        // The run ends when the main window closes, also while the settings
+        // dialog is still shown.
+        QObject::connect(window, &THlavni_Formular::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+        window->showMaximized();
+        result = QApplication::exec();
+    }
+    Prompter::setGlobal(nullptr);
+    context.prompter = nullptr;
+    return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+class QWidget;
+enum class WindowId;
+
 // The pictures of the picture screen shown before some windows.
 enum class ScreenPicture {
     Kalk, // calculator
@@ -10,3 +13,9 @@ enum class ScreenPicture {
     Spt,  // consumption logs
     Info, // before the about box
 };
+
+// Shows `picture` on the picture screen (only while the setting Scr is on;
+// otherwise nothing and no delay), then opens the registered window `id`
+// modally, owned by `parent`, and destroys it when it has closed. Returns
+// false, showing nothing at all, when no window `id` is registered.
+bool showPictureThenWindow(ScreenPicture picture, WindowId id, QWidget *parent);

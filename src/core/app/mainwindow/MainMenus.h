@@ -30,6 +30,9 @@ public:
         std::function<void()> about;   // "&O programu"
         std::function<void()> tips;    // "&Pracovní Tipy..."
         std::function<void()> restore; // tray "Zobrazení"
+        // Whether the months (0), group 1 (1) or group 2 (2) are shown now;
+        // the tray menu asks each time it opens.
+        std::function<bool(int)> tableGroupShown;
     };
 
     MainMenus(QMainWindow &window, MainCommands &commands, MenuCaptions &captions, Handlers handlers);

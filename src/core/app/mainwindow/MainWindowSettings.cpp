@@ -1,0 +1,53 @@
+#include "core/app/mainwindow/MainWindowSettings.h"
+
+#include "core/settings/Keys.h"
+#include "core/settings/SettingsStore.h"
+
+#include <QDir>
+
+MainWindowSettings MainWindowSettings::read(const SettingsStore &settings, bool previousYearFolderExists)
+{
+    MainWindowSettings s;
+    // Without the folder the menu stays hidden whatever StaraDat01 says.
+    s.previousYearMenu = previousYearFolderExists && settings.read(Key::StaraDat01);
+    s.months = settings.read(Key::DatabazeMesic);
+    s.group1 = settings.read(Key::DatabazeUzv);
+    s.group2 = settings.read(Key::DatabazeUzv2);
+    s.quickButtons = settings.read(Key::RychloTl);
+    s.addressButtons = settings.read(Key::RAdrTel);
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        s.buttonPlaces[std::size_t(n - 1)] = QPoint(settings.read(Key::butLeft(n)), settings.read(Key::butTop(n)));
+    s.consumption = settings.read(Key::Esp);
+    s.water = settings.read(Key::Voda);
+    s.electricity = settings.read(Key::Elekt);
+    s.gas = settings.read(Key::Plyn);
+    s.exitMenu = settings.read(Key::X);
+    s.statusBar = settings.read(Key::StatusBar1);
+    s.titleBarSavers = settings.read(Key::TlPr);
+    s.password = settings.read(Key::HAct);
+    s.tips = settings.read(Key::Tipy);
+    s.trayIcon = settings.read(Key::TrayIcon1);
+    return s;
+}
+
+namespace MainWindowStore {
+
+void writeFolders(SettingsStore &settings, const QString &iniPath, const QString &programFolder)
+{
+    settings.write(Key::Directory, QDir::cleanPath(iniPath));
+    QString parent = QDir::cleanPath(programFolder);
+    if (!parent.endsWith(QLatin1Char('/')))
+        parent += QLatin1Char('/');
+    settings.write(Key::ParentDirectory, parent);
+}
+
+void writeButtonPlaces(SettingsStore &settings, const std::array<QPoint, QuickButtons::Count> &places)
+{
+    for (int n = 1; n <= QuickButtons::Count; ++n) {
+        const QPoint &place = places[std::size_t(n - 1)];
+        settings.write(Key::butLeft(n), place.x());
+        settings.write(Key::butTop(n), place.y());
+    }
+}
+
+} // namespace MainWindowStore

@@ -1,0 +1,469 @@
+#include "core/app/mainwindow/THlavni_Formular.h"
+
+#include "core/app/ApplicationErrors.h"
+#include "core/app/commands/Hint.h"
+#include "core/app/commands/MainCommands.h"
+#include "core/app/commands/MenuCaptions.h"
+#include "core/app/commands/OpenWindowGuard.h"
+#include "core/app/commands/PreviousYearNames.h"
+#include "core/app/commands/ShutdownCommand.h"
+#include "core/app/dialogs/TForm25.h"
+#include "core/app/dialogs/TForm45.h"
+#include "core/app/dialogs/TFrmHeslo.h"
+#include "core/app/dialogs/TFrmTipy.h"
+#include "core/app/dialogs/TInfoBox.h"
+#include "core/app/dialogs/TSporic.h"
+#include "core/app/mainwindow/HelpFile.h"
+#include "core/app/mainwindow/MainMenus.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/platform/Paths.h"
+#include "core/platform/PlatformServices.h"
+#include "core/settings/Keys.h"
+#include "widgets/Emblems.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+
+namespace {
+
+QString settingsPath() { return Paths::inProgramFolder(QLatin1String(FileName::Settings)); }
+
+// The client area: the window's popup menu opens on it.
+class ClientArea final : public QWidget
+{
+public:
+    ClientArea(QMenu *popup, QWidget *parent) : QWidget(parent), m_popup(popup) {}
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        if (m_popup)
+            m_popup->popup(event->globalPos());
+    }
+
+private:
+    QMenu *m_popup;
+};
+
+} // namespace
+
+THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
+    : QMainWindow(parent), m_context(context), m_captions(std::make_unique<MenuCaptions>())
+{
+    // B.1
+    setObjectName(QStringLiteral("Hlavni_Formular"));
+    m_context.values.programVersion = QStringLiteral("5.6");
+    m_context.values.windowsVersionText = QStringLiteral("3.6");
+    setWindowTitle(QStringLiteral("Rozvahon ") + m_context.values.programVersion);
+    setWindowIcon(QIcon(Emblems::programIcon(32)));
+    resize(551, 541);
+
+    // B.2: a flag left set by a run that ended without closing its windows
+    // is cleared here.
+    OpenWindowGuard::reset();
+
+    m_context.menuCaptions = m_captions.get();
+    m_commands = std::make_unique<MainCommands>(m_context, *m_captions);
+    m_commands->setWindowParent(this);
+    m_commands->setPictureHook([](ScreenPicture picture) { PictureScreen(picture); });
+
+    MainMenus::Handlers handlers;
+    handlers.exit = [this] { exitProgram(); };
+    handlers.help = [this] { showHelp(); };
+    handlers.about = [this] { showAbout(); };
+    handlers.tips = [this] { showTips(); };
+    handlers.restore = [this] { restoreFromTray(); };
+    handlers.tableGroupShown = [this](int which) { return tableGroupShown(which); };
+    m_menus = new MainMenus(*this, *m_commands, *m_captions, std::move(handlers));
+    m_client = new ClientArea(m_menus->popup, this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(m_client);
+    connect(m_menus->popupCentre, &QAction::triggered, this, &THlavni_Formular::placeButtonsInCentre);
+
+    buildClientArea();
+    buildStatusBar();
+    buildTitleBarButtons();
+    buildTray();
+
+    // B.3: the item names reach the menus and buttons.
+    if (m_context.itemNamesPass)
+        ApplicationErrors::guard([this] { m_context.itemNamesPass(*m_captions); });
+    connect(m_captions.get(), &MenuCaptions::changed, this, &THlavni_Formular::refreshButtonCaptions);
+    refreshButtonCaptions();
+
+    // B.4, B.5
+    m_firstPaintDone = false;
+    m_context.values.recordWindowVisible = QStringLiteral("False");
+
+    // B.6: settings are read from here on.
+    m_settings = IniStore(settingsPath(), QLatin1String(Section::Nastaveni));
+    MainWindowStore::writeFolders(m_settings, settingsPath(), Paths::programFolder());
+
+    applySettings();
+
+    // B.14
+    setToolTip(QStringLiteral("Verze ") + m_context.values.programVersion);
+    qApp->installEventFilter(this);
+
+    m_context.mainWindow = this;
+}
+
+THlavni_Formular::~THlavni_Formular()
+{
+    qApp->removeEventFilter(this);
+    // FormDestroy: the buttons' places reach the settings file, moved or not.
+    MainWindowStore::writeButtonPlaces(m_settings, buttonPlaces());
+    if (m_context.mainWindow == this)
+        m_context.mainWindow = nullptr;
+    if (m_context.menuCaptions == m_captions.get())
+        m_context.menuCaptions = nullptr;
+}
+
+// ---- building -----------------------------------------------------------------
+
+void THlavni_Formular::buildClientArea()
+{
+    m_client->setContextMenuPolicy(Qt::DefaultContextMenu);
+    for (int n = 1; n <= QuickButtons::Count; ++n) {
+        const QuickButtons::Button &row = QuickButtons::button(n);
+        auto *button = new QPushButton(QString::fromUtf8(row.caption), m_client);
+        button->setObjectName(QStringLiteral("QuickButton") + QString::number(n));
+        button->setFixedSize(QuickButtons::Width, QuickButtons::Height);
+        const QString hint = QString::fromUtf8(row.hint);
+        button->setToolTip(Hint::shortPart(hint));
+        button->setStatusTip(Hint::longPart(hint));
+        button->move(QuickButtons::centredPosition(n, 551));
+        connect(button, &QPushButton::clicked, this, [this, n] { quickButtonClicked(n); });
+        m_buttons[std::size_t(n - 1)] = button;
+    }
+}
+
+void THlavni_Formular::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    auto *name = new QLabel(QStringLiteral("Rozvahon"), bar);
+    name->setObjectName(QStringLiteral("Panel0"));
+    name->setAlignment(Qt::AlignCenter);
+    name->setFixedWidth(120);
+    name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto *hint = new QLabel(QStringLiteral("Otevírá se..."), bar);
+    hint->setObjectName(QStringLiteral("Panel1"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(name);
+    bar->addWidget(hint, 1);
+    m_panels = {name, hint};
+}
+
+void THlavni_Formular::buildTitleBarButtons()
+{
+    // The desktop draws the title bar; the two small "S" buttons sit at the
+    // right end of the menu bar instead.
+    m_titleButtons = new QWidget(menuBar());
+    m_titleButtons->setObjectName(QStringLiteral("TitleBarButtons"));
+    auto *layout = new QHBoxLayout(m_titleButtons);
+    layout->setContentsMargins(0, 0, 2, 0);
+    layout->setSpacing(2);
+    const auto add = [this, layout](const QString &name, const QString &hint, void (THlavni_Formular::*run)()) {
+        auto *button = new QToolButton(m_titleButtons);
+        button->setObjectName(name);
+        button->setText(QStringLiteral("S"));
+        button->setToolTip(hint);
+        button->setStatusTip(hint);
+        button->setFixedSize(18, 16);
+        connect(button, &QToolButton::clicked, this, run);
+        layout->addWidget(button);
+    };
+    add(QStringLiteral("SporicProgramu"), QStringLiteral("Spořič od programu"), &THlavni_Formular::ownScreenSaver);
+    add(QStringLiteral("SporicObrazovky"), QStringLiteral("Spořič obrazovky"), &THlavni_Formular::systemScreenSaver);
+    menuBar()->setCornerWidget(m_titleButtons, Qt::TopRightCorner);
+}
+
+void THlavni_Formular::buildTray()
+{
+    m_tray = new QSystemTrayIcon(QIcon(Emblems::programIcon(32)), this);
+    m_tray->setObjectName(QStringLiteral("TrayIcon1"));
+    m_tray->setToolTip(QStringLiteral("Rozvahon"));
+    m_tray->setContextMenu(m_menus->tray);
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            restoreFromTray();
+    });
+}
+
+void THlavni_Formular::applySettings()
+{
+    const bool previousYearFolder = QFileInfo(Paths::inProgramFolder(Catalogue::PreviousYearFolder)).isDir();
+    m_start = MainWindowSettings::read(m_settings, previousYearFolder);
+
+    // B.7
+    if (m_start.previousYearMenu)
+        ApplicationErrors::guard([this] { NastavJmenaStareDatabaze(); });
+    MainMenus::setShown(m_menus->previousYear, m_start.previousYearMenu);
+    // B.8
+    MainMenus::setShown(m_menus->databaze, m_start.months);
+    MainMenus::setShown(m_menus->group[0], m_start.group1);
+    MainMenus::setShown(m_menus->group[1], m_start.group2);
+    // B.9: the quick buttons and their places.
+    CoRychloTl(m_start.quickButtons);
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        quickButton(n)->move(m_start.buttonPlaces[std::size_t(n - 1)]);
+    // B.10
+    MainMenus::setShown(m_menus->spotreba, m_start.consumption);
+    m_menus->water->setVisible(m_start.water);
+    m_menus->electricity->setVisible(m_start.electricity);
+    m_menus->gas->setVisible(m_start.gas);
+    MainMenus::setShown(m_menus->menuX, m_start.exitMenu);
+    // B.11, B.12
+    statusBar()->setVisible(m_start.statusBar);
+    m_titleButtons->setVisible(m_start.titleBarSavers);
+    m_menus->refreshEnabled();
+}
+
+// ---- operations for the other windows -----------------------------------------
+
+void THlavni_Formular::NastavJmenaStareDatabaze()
+{
+    for (int g = 1; g <= Commands::GroupCount; ++g) {
+        const PreviousYearNames names = PreviousYearNames::read(m_previousNames, g);
+        m_captions->setPreviousGroup(g, names.group);
+        for (int n = 1; n <= Commands::ItemCount; ++n)
+            m_captions->setPreviousItem(g, n, names.items.value(n - 1));
+    }
+}
+
+void THlavni_Formular::ShowHint(const QString &statusText)
+{
+    if (m_context.values.recordWindowVisible == QLatin1String("True") && m_context.recordWindowStatus)
+        m_context.recordWindowStatus(statusText);
+    else
+        setMainStatusText(statusText);
+}
+
+void THlavni_Formular::CoRychloTl(bool value)
+{
+    const MainWindowSettings current = MainWindowSettings::read(m_settings, false);
+    const auto shown = QuickButtons::visibility(value, current.switches());
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        quickButton(n)->setVisible(shown[std::size_t(n - 1)]);
+    // The phone book and the addresses work once their windows are there.
+    quickButton(11)->setEnabled(m_context.hasWindow(WindowId::Addresses));
+    quickButton(12)->setEnabled(m_context.hasWindow(WindowId::PhoneBook));
+}
+
+void THlavni_Formular::DtVisTrue() { m_context.values.recordWindowVisible = QStringLiteral("True"); }
+
+void THlavni_Formular::DtVisFalse() { m_context.values.recordWindowVisible = QStringLiteral("False"); }
+
+void THlavni_Formular::setMainStatusText(const QString &text) { m_panels[1]->setText(text); }
+
+void THlavni_Formular::setBusy(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::array<QPoint, 12> THlavni_Formular::buttonPlaces() const
+{
+    std::array<QPoint, 12> places{};
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        places[std::size_t(n - 1)] = quickButton(n)->pos();
+    return places;
+}
+
+bool THlavni_Formular::tableGroupShown(int which) const
+{
+    switch (which) {
+    case 0: return m_settings.read(Key::DatabazeMesic);
+    case 1: return m_settings.read(Key::DatabazeUzv);
+    default: return m_settings.read(Key::DatabazeUzv2);
+    }
+}
+
+// ---- commands -----------------------------------------------------------------
+
+void THlavni_Formular::exitProgram() { close(); }
+
+void THlavni_Formular::showHelp() { PlatformServices::current().openHelp(HelpFile::path()); }
+
+void THlavni_Formular::showAbout()
+{
+    PictureScreen(ScreenPicture::Info);
+    TInfoBox box(m_context.values.programVersion, m_context.values.windowsVersionText, this);
+    box.exec();
+}
+
+void THlavni_Formular::showTips()
+{
+    TFrmTipy tips(m_settings, TFrmTipy::Opened::FromMenu, this);
+    tips.exec();
+}
+
+void THlavni_Formular::restoreFromTray()
+{
+    m_menus->trayShow->setVisible(false);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    m_tray->setVisible(m_settings.read(Key::TrayIcon1));
+}
+
+void THlavni_Formular::placeButtonsInCentre()
+{
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        quickButton(n)->move(QuickButtons::centredPosition(n, m_client->width()));
+}
+
+void THlavni_Formular::systemScreenSaver()
+{
+    PlatformServices &services = PlatformServices::current();
+    if (services.screenSaverAvailable())
+        services.startScreenSaver();
+}
+
+void THlavni_Formular::ownScreenSaver()
+{
+    TSporic saver(this);
+    saver.exec();
+}
+
+void THlavni_Formular::shutdownComputer()
+{
+    ShutdownCommand::Steps steps;
+    steps.confirm = [this] {
+        TForm25 question(this);
+        return question.exec() == QDialog::Accepted;
+    };
+    steps.showWait = [this] {
+        if (!m_shutdownWait) {
+            m_shutdownWait = new TForm26(this);
+            m_shutdownWait->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_shutdownWait->showCentred();
+    };
+    QString lastError;
+    if (ShutdownCommand::run(steps, PlatformServices::current(), lastError) == ShutdownCommand::Outcome::EndProgram)
+        close();
+    // Refused: the wait window stays and nothing is said.
+}
+
+void THlavni_Formular::quickButtonClicked(int n)
+{
+    using QuickButtons::Command;
+    switch (QuickButtons::button(n).command) {
+    case Command::SystemScreenSaver: systemScreenSaver(); break;
+    case Command::Shutdown: shutdownComputer(); break;
+    case Command::MonthsMenu: dropMenuAt(m_menus->dropMonths, n); break;
+    case Command::Group1Menu: dropMenuAt(m_menus->dropGroup[0], n); break;
+    case Command::MonthGraphsMenu: dropMenuAt(m_menus->dropMonthGraphs, n); break;
+    case Command::Group1GraphsMenu: dropMenuAt(m_menus->dropGroupGraphs[0], n); break;
+    case Command::Exit: exitProgram(); break;
+    case Command::OwnScreenSaver: ownScreenSaver(); break;
+    case Command::Group2Menu: dropMenuAt(m_menus->dropGroup[1], n); break;
+    case Command::Group2GraphsMenu: dropMenuAt(m_menus->dropGroupGraphs[1], n); break;
+    case Command::Addresses: m_commands->openWindow(WindowId::Addresses, ScreenPicture::Adr); break;
+    case Command::PhoneBook: m_commands->openWindow(WindowId::PhoneBook, ScreenPicture::Tel); break;
+    }
+}
+
+void THlavni_Formular::dropMenuAt(QMenu *menu, int n)
+{
+    m_menus->refreshCaptions();
+    QPushButton *button = quickButton(n);
+    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void THlavni_Formular::refreshButtonCaptions()
+{
+    quickButton(4)->setText(m_captions->button(1));
+    quickButton(9)->setText(m_captions->button(2));
+}
+
+// ---- events -------------------------------------------------------------------
+
+void THlavni_Formular::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // FormActivate
+        const QString version = m_context.values.programVersion;
+        setWindowTitle(QStringLiteral("Rozvahon ") + version);
+        setToolTip(QStringLiteral("Verze ") + version);
+        m_menus->refreshEnabled();
+    } else if (event->type() == QEvent::WindowStateChange && isMinimized() && !m_closing) {
+        // Minimised into the notification area - only where there is one,
+        // or the window could not be brought back.
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            return;
+        m_tray->setVisible(true);
+        m_menus->trayShow->setVisible(true);
+        hide();
+    }
+}
+
+void THlavni_Formular::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (m_firstPaintDone)
+        return;
+    m_firstPaintDone = true;
+    emit firstPainted();
+    // The password and the tips come once the window is on the screen.
+    QMetaObject::invokeMethod(this, &THlavni_Formular::runFirstPaint, Qt::QueuedConnection);
+}
+
+void THlavni_Formular::runFirstPaint()
+{
+    if (m_start.password) {
+        repaint();
+        TFrmHeslo password(m_settings, this);
+        if (password.exec() != QDialog::Accepted) {
+            // A wrong password, "Storno" or the close box ends the program.
+            close();
+            return;
+        }
+    }
+    if (m_start.tips) {
+        repaint();
+        TFrmTipy tips(m_settings, TFrmTipy::Opened::AtStartUp, this);
+        tips.exec();
+    }
+    m_tray->setVisible(m_start.trayIcon);
+}
+
+void THlavni_Formular::closeEvent(QCloseEvent *event)
+{
+    m_closing = true;
+    m_tray->hide();
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+bool THlavni_Formular::eventFilter(QObject *watched, QEvent *event)
+{
+    // ShowHint: every status text of the application goes through here.
+    if (event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

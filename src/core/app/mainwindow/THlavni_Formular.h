@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/app/AppContext.h"
+#include "core/app/mainwindow/MainWindowSettings.h"
+#include "core/engine/Table.h"
+#include "core/platform/StatusSink.h"
+#include "core/settings/IniStore.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class MainCommands;
+class MainMenus;
+class MenuCaptions;
+class QLabel;
+class QPushButton;
+class QSystemTrayIcon;
+class QToolButton;
+class TForm26;
+
+// The main window: the menus, the twelve quick buttons, the status bar and
+// the tray icon. It reads its settings while it is built, asks for the
+// password and shows the tips at its first paint, and writes the quick
+// buttons' places when it goes. What the commands do lives in MainCommands.
+class THlavni_Formular : public QMainWindow, public MainWindowHooks, public StatusSink
+{
+    Q_OBJECT
+public:
+    explicit THlavni_Formular(AppContext &context, QWidget *parent = nullptr);
+    ~THlavni_Formular() override;
+
+    // Refills the previous-year group submenus from Data\Data01.
+    void NastavJmenaStareDatabaze();
+    // Routes a hint's status text to the record window while one is shown,
+    // otherwise to the second panel of this window's status bar.
+    void ShowHint(const QString &statusText);
+    // The quick-button rule with `value` as RychloTl.
+    void CoRychloTl(bool value);
+
+    // MainWindowHooks
+    void DtVisTrue() override;
+    void DtVisFalse() override;
+    void setMainStatusText(const QString &text) override;
+    QWidget *mainWidget() override { return this; }
+    // StatusSink: what the table holders report.
+    void setStatusText(const QString &text) override { setMainStatusText(text); }
+    void setBusy(bool busy) override;
+
+    QPushButton *quickButton(int n) const { return m_buttons[std::size_t(n - 1)]; }
+    std::array<QPoint, 12> buttonPlaces() const;
+    MainMenus &menus() const { return *m_menus; }
+    MainCommands &commands() const { return *m_commands; }
+    MenuCaptions &captions() const { return *m_captions; }
+    QLabel *statusPanel(int index) const { return m_panels[std::size_t(index)]; }
+    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    bool firstPaintDone() const { return m_firstPaintDone; }
+    const MainWindowSettings &startSettings() const { return m_start; }
+
+    // The long-lived wait window shown while the machine shuts down.
+    void setShutdownWait(TForm26 *wait) { m_shutdownWait = wait; }
+
+    // The commands the window runs itself.
+    void exitProgram();
+    void showHelp();
+    void showAbout();
+    void showTips();
+    void restoreFromTray();
+    void placeButtonsInCentre();
+    void systemScreenSaver();
+    void ownScreenSaver();
+    void shutdownComputer();
+
+signals:
+    // The window has been drawn once; the password and the tips follow.
+    void firstPainted();
+    // The window has been closed: the run ends.
+    void closed();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildClientArea();
+    void buildStatusBar();
+    void buildTitleBarButtons();
+    void buildTray();
+    void applySettings();
+    void quickButtonClicked(int n);
+    void dropMenuAt(QMenu *menu, int n);
+    void refreshButtonCaptions();
+    void runFirstPaint();
+    bool tableGroupShown(int which) const;
+
+    AppContext &m_context;
+    IniStore m_settings; // INISet: Penezka.ini, section Nastaveni
+    MainWindowSettings m_start;
+    Table m_previousNames; // the previous year's item names
+    std::unique_ptr<MenuCaptions> m_captions;
+    std::unique_ptr<MainCommands> m_commands;
+    MainMenus *m_menus = nullptr;
+    QWidget *m_client = nullptr;
+    std::array<QPushButton *, 12> m_buttons{};
+    std::array<QLabel *, 2> m_panels{};
+    QWidget *m_titleButtons = nullptr;
+    QSystemTrayIcon *m_tray = nullptr;
+    TForm26 *m_shutdownWait = nullptr;
+    bool m_firstPaintDone = false;
+    bool m_busy = false;
+    bool m_closing = false;
+};

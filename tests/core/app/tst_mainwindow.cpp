@@ -1,0 +1,484 @@
+// The start-up and the main window: the long-lived objects and the
+// open-window guard's reset, what the settings show and hide, the keys of
+// the record-window commands, the password at the first paint, the quick
+// buttons' places and the routing of hints.
+
+#include "FakeWindows.h"
+
+#include "core/app/Program.h"
+#include "core/app/commands/MainCommands.h"
+#include "core/app/commands/MenuCaptions.h"
+#include "core/app/mainwindow/MainMenus.h"
+#include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/catalogue/Holders.h"
+#include "core/engine/Table.h"
+#include "core/platform/PlatformServices.h"
+#include "core/platform/Paths.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
+#include "core/settings/RegFlags.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+RegFlags runFlags() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)); }
+
+// The program folder's Penezka.ini (a bare name would mean the config folder).
+IniStore settings() { return IniStore(Paths::inProgramFolder(u"Penezka.ini"_s), QLatin1String(Section::Nastaveni)); }
+
+// A delivered program folder with the first-run tips switched off, the
+// recording windows registered and a scripted prompter.
+struct Started
+{
+    TestEnv env;
+    ScriptedPrompter prompter;
+    std::unique_ptr<FakeWindows> windows;
+    std::unique_ptr<ProgramSession> session;
+
+    using Keys = QList<std::pair<const char *, QByteArray>>;
+    explicit Started(const Keys &keys = {}, bool previousYear = true)
+    {
+        env.deliverTables();
+        if (!previousYear)
+            QDir(env.path(u"Data/Data01"_s)).removeRecursively();
+        IniStore store = settings();
+        store.write(Key::Tipy, false);
+        for (const auto &[key, value] : keys)
+            store.writeString(QString::fromLatin1(key), QString::fromLatin1(value));
+        AppContext &context = AppContext::instance();
+        context.reset();
+        context.prompter = &prompter;
+        windows = std::make_unique<FakeWindows>(
+            context, QList<WindowId>{WindowId::RecordWindow, WindowId::GraphWindow, WindowId::Report});
+    }
+    void start() { session = std::make_unique<ProgramSession>(AppContext::instance()); }
+    THlavni_Formular &window() const { return *session->mainWindow(); }
+    ~Started()
+    {
+        session.reset();
+        AppContext::instance().reset();
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpCreatesTheObjectsInOrder();
+    void staleRunFrmIsCleared();
+    void captionAndStatusBar();
+    void functionKeysOpenTheirTables_data();
+    void functionKeysOpenTheirTables();
+    void guardRefusesFromEveryMenu();
+    void entriesWithoutTheirWindowAreDisabled();
+    void settingsShowAndHideMenus_data();
+    void settingsShowAndHideMenus();
+    void previousYearMenu_data();
+    void previousYearMenu();
+    void quickButtonsFollowTheRule_data();
+    void quickButtonsFollowTheRule();
+    void buttonPlacesSurviveARestart();
+    void passwordAtFirstPaint_data();
+    void passwordAtFirstPaint();
+    void hintsGoToTheShownStatusBar_data();
+    void hintsGoToTheShownStatusBar();
+    void groupCaptionsFollowTheItemNames();
+    void areaCodesAndHelpGoThroughThePlatform();
+};
+
+void MainWindowTest::startUpCreatesTheObjectsInOrder()
+{
+    Started run;
+    int steps = 0;
+    run.session = std::make_unique<ProgramSession>(AppContext::instance(), [&steps] {
+        const AppContext &context = AppContext::instance();
+        // The item names' holder exists before the main window is built,
+        // the ledger holder only after it.
+        if (steps == 1)
+            QVERIFY(context.dataModule12 && !context.mainWindow);
+        if (context.mainWindow)
+            QVERIFY(!context.dataModule2 || steps > 4);
+        ++steps;
+    });
+    QCOMPARE(steps, ProgramSession::stepCount(AppContext::instance()));
+    const AppContext &context = AppContext::instance();
+    QVERIFY(context.dataModule12 && context.dataModule2 && context.dataModule23 && context.dataModule6);
+    QCOMPARE(context.mainWindow, static_cast<MainWindowHooks *>(run.session->mainWindow()));
+    QVERIFY(context.dataModule6->table().isOpen());
+    // Directory and ParentDirectory point at this program folder.
+    const IniStore store = settings();
+    QCOMPARE(QFileInfo(store.read(Key::Directory)).canonicalFilePath(),
+             QFileInfo(run.env.path(u"Penezka.ini"_s)).canonicalFilePath());
+    QVERIFY(store.read(Key::ParentDirectory).endsWith(u'/'));
+}
+
+void MainWindowTest::staleRunFrmIsCleared()
+{
+    Started run;
+    // A run that was killed while a record window was open.
+    runFlags().write(Key::Reg::RunFrm, true);
+    runFlags().write(Key::Reg::FrmGraf, true);
+    run.start();
+    QVERIFY(!runFlags().read(Key::Reg::RunFrm));
+    QVERIFY(!runFlags().read(Key::Reg::FrmGraf));
+    run.window().commands().openMonth(1);
+    QCOMPARE(run.windows->opened.size(), 1);
+    QVERIFY(run.prompter.messages.isEmpty());
+}
+
+void MainWindowTest::captionAndStatusBar()
+{
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(window.firstPaintDone());
+    QCOMPARE(window.windowTitle(), u"Rozvahon 5.6"_s);
+    QCOMPARE(window.statusBar()->objectName(), u"StatusBar1"_s);
+    QCOMPARE(window.statusPanel(0)->text(), u"Rozvahon"_s);
+    QCOMPARE(window.statusPanel(0)->width(), 120);
+}
+
+void MainWindowTest::functionKeysOpenTheirTables_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("F1 January") << int(Qt::Key_F1) << int(Qt::NoModifier) << u"Leden.db"_s << 0 << u"Měsíc Leden"_s;
+    QTest::newRow("F12 December") << int(Qt::Key_F12) << int(Qt::NoModifier) << u"Prosinec.db"_s << 0
+                                  << u"Měsíc prosinec"_s;
+    QTest::newRow("Ctrl+F10 group 1 item 10") << int(Qt::Key_F10) << int(Qt::ControlModifier) << u"Zaznam10.db"_s
+                                              << 1 << u"10. --------------------"_s;
+    QTest::newRow("Shift+F10 group 2 item 10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << u"Zaznam010.db"_s
+                                               << 2 << u"10. --------------------"_s;
+    QTest::newRow("Shift+F1 group 2 item 1") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << u"Zaznam01.db"_s << 2
+                                             << u"1. --------------------"_s;
+}
+
+void MainWindowTest::functionKeysOpenTheirTables()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, table);
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(run.windows->opened.size(), 1);
+    const OpenedWindow &opened = run.windows->opened.first();
+    QCOMPARE(opened.ledgerTable, table);
+    QCOMPARE(opened.values.recordWindowKind, kind);
+    QCOMPARE(opened.values.recordWindowTitle, title);
+}
+
+void MainWindowTest::guardRefusesFromEveryMenu()
+{
+    Started run;
+    run.start();
+    const std::vector<QAction *> &entries = run.window().menus().recordEntries();
+    // Main menu, previous year, drop-downs and tray.
+    QCOMPARE(int(entries.size()), 12 + 24 + 36 + 12 + 24 + 12 + 24);
+    runFlags().write(Key::Reg::RunFrm, true);
+    for (QAction *entry : entries) {
+        QVERIFY2(entry->isEnabled(), qPrintable(entry->objectName()));
+        entry->trigger();
+    }
+    QVERIFY(run.windows->opened.isEmpty());
+    QCOMPARE(run.prompter.messages.size(), int(entries.size()));
+    QVERIFY(run.prompter.messages.count(u"Databáze je již aktivní !"_s) == int(entries.size()));
+}
+
+void MainWindowTest::entriesWithoutTheirWindowAreDisabled()
+{
+    Started run;
+    AppContext::instance().reset();
+    AppContext::instance().prompter = &run.prompter;
+    run.start();
+    THlavni_Formular &window = run.window();
+    for (QAction *entry : window.menus().recordEntries())
+        QVERIFY2(!entry->isEnabled(), qPrintable(entry->objectName()));
+    QVERIFY(!window.findChild<QAction *>(u"Kalkulacka1"_s)->isEnabled());
+    QVERIFY(!window.findChild<QAction *>(u"Vlastnosti1"_s)->isEnabled());
+    QVERIFY(!window.findChild<QAction *>(u"Graf1Mesic1"_s)->isEnabled());
+    // What the window does itself always works.
+    QVERIFY(window.findChild<QAction *>(u"Napoveda1"_s)->isEnabled());
+    QVERIFY(window.findChild<QAction *>(u"Predvolby1"_s)->isEnabled());
+    QVERIFY(!window.quickButton(11)->isEnabled());
+}
+
+void MainWindowTest::settingsShowAndHideMenus_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("months") << QByteArray("DatabazeMesic") << u"Databaze1"_s;
+    QTest::newRow("group 1") << QByteArray("DatabazeUzv") << u"Skupina1"_s;
+    QTest::newRow("group 2") << QByteArray("DatabazeUzv2") << u"Skupina2"_s;
+    QTest::newRow("consumption") << QByteArray("Esp") << u"EvidenceSpotreby1"_s;
+    QTest::newRow("X") << QByteArray("X") << u"X1"_s;
+}
+
+void MainWindowTest::settingsShowAndHideMenus()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QString, menu);
+    for (const bool shown : {true, false}) {
+        Started run(Started::Keys{{key.constData(), shown ? "1" : "0"}});
+        run.start();
+        QMenu *found = run.window().findChild<QMenu *>(menu);
+        QVERIFY(found);
+        QCOMPARE(found->menuAction()->isVisible(), shown);
+        // A hidden group takes its keys with it.
+        if (key == "DatabazeMesic")
+            QCOMPARE(run.window().findChild<QAction *>(u"Mesic1"_s)->isEnabled(), shown);
+    }
+}
+
+void MainWindowTest::previousYearMenu_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QByteArray>("staraDat01");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("folder and switch") << true << QByteArray("1") << true;
+    QTest::newRow("folder, switch off") << true << QByteArray("0") << false;
+    QTest::newRow("no folder, switch on") << false << QByteArray("1") << false;
+    QTest::newRow("no folder, no switch") << false << QByteArray("0") << false;
+}
+
+void MainWindowTest::previousYearMenu()
+{
+    QFETCH(bool, folder);
+    QFETCH(QByteArray, staraDat01);
+    QFETCH(bool, shown);
+    Started run(Started::Keys{{"StaraDat01", staraDat01}}, folder);
+    if (folder) {
+        Table names;
+        names.setFolder(u"Data\\Data01"_s);
+        names.setTableName(u"Položky2.db"_s);
+        names.open();
+        names.first();
+        names.edit();
+        names.field(u"St 0"_s).setString(u"Loňské auto"_s);
+        names.field(u"String 3"_s).setString(u"Pneumatiky"_s);
+        names.post();
+        names.close();
+    }
+    run.start();
+    THlavni_Formular &window = run.window();
+    QCOMPARE(window.menus().previousYear->menuAction()->isVisible(), shown);
+    if (!shown)
+        return;
+    QCOMPARE(window.findChild<QMenu *>(u"LoniSkupina1"_s)->title(), u"Skupina databáze 1"_s);
+    QCOMPARE(window.findChild<QAction *>(u"LoniSkupina1Polozka1"_s)->text(), u"1. -------------------"_s);
+    QCOMPARE(window.findChild<QMenu *>(u"LoniSkupina2"_s)->title(), u"Loňské auto"_s);
+    QCOMPARE(window.findChild<QAction *>(u"LoniSkupina2Polozka3"_s)->text(), u"Pneumatiky"_s);
+    window.findChild<QAction *>(u"LoniSkupina2Polozka3"_s)->trigger();
+    QCOMPARE(run.windows->opened.size(), 1);
+    QCOMPARE(run.windows->opened.first().values.recordWindowTitle, u"Pneumatiky - 2001"_s);
+    QCOMPARE(run.windows->opened.first().ledgerTable, u"Data01\\Zaznam03.db"_s);
+}
+
+void MainWindowTest::quickButtonsFollowTheRule_data()
+{
+    QTest::addColumn<QByteArray>("rychloTl");
+    QTest::addColumn<int>("shownCount");
+    QTest::newRow("RychloTl off: none, all the others on") << QByteArray("0") << 0;
+    QTest::newRow("RychloTl on: all twelve") << QByteArray("1") << 12;
+}
+
+void MainWindowTest::quickButtonsFollowTheRule()
+{
+    QFETCH(QByteArray, rychloTl);
+    QFETCH(int, shownCount);
+    Started run(Started::Keys{{"RychloTl", rychloTl}, {"RAdrTel", "1"}, {"DatabazeMesic", "1"}, {"DatabazeUzv", "1"},
+                 {"DatabazeUzv2", "1"}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.show();
+    int shown = 0;
+    for (int n = 1; n <= 12; ++n)
+        shown += window.quickButton(n)->isVisible() ? 1 : 0;
+    QCOMPARE(shown, shownCount);
+    // The settings dialog can change it while the program runs.
+    window.CoRychloTl(shownCount == 0);
+    shown = 0;
+    for (int n = 1; n <= 12; ++n)
+        shown += window.quickButton(n)->isVisible() ? 1 : 0;
+    QCOMPARE(shown, 12 - shownCount);
+}
+
+void MainWindowTest::buttonPlacesSurviveARestart()
+{
+    Started run(Started::Keys{{"But7.L", "17"}, {"But7.T", "300"}});
+    run.start();
+    QCOMPARE(run.window().quickButton(7)->pos(), QPoint(17, 300));
+    QCOMPARE(run.window().quickButton(3)->pos(), QPoint(398, 40)); // as delivered
+    run.window().quickButton(3)->move(5, 6);
+    run.session.reset(); // FormDestroy
+    const IniStore store = settings();
+    QCOMPARE(store.read(Key::butLeft(3)), 5);
+    QCOMPARE(store.read(Key::butTop(3)), 6);
+    QCOMPARE(store.read(Key::butLeft(7)), 17);
+
+    run.start();
+    QCOMPARE(run.window().quickButton(3)->pos(), QPoint(5, 6));
+
+    // "Přesunout na střed okna" puts them back at the centred places.
+    run.window().resize(1024, 700);
+    run.window().show();
+    QTRY_VERIFY(run.window().centralWidget()->width() > 0);
+    run.window().menus().popupCentre->trigger();
+    const int c = (run.window().centralWidget()->width() - 26) / 2;
+    QCOMPARE(run.window().quickButton(3)->pos(), QPoint(c - 101, 40));
+}
+
+void MainWindowTest::passwordAtFirstPaint_data()
+{
+    QTest::addColumn<QByteArray>("hAct");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("right password") << QByteArray("1") << u"tajné"_s << u"OK"_s << false;
+    QTest::newRow("wrong password ends the program") << QByteArray("1") << u"tajne"_s << u"OK"_s << true;
+    QTest::newRow("Storno ends the program") << QByteArray("1") << u"tajné"_s << u"Storno"_s << true;
+    QTest::newRow("no password asked") << QByteArray("0") << QString() << QString() << false;
+}
+
+void MainWindowTest::passwordAtFirstPaint()
+{
+    QFETCH(QByteArray, hAct);
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(bool, ends);
+
+    Started run(Started::Keys{{"HAct", hAct}});
+    settings().write(Key::Pas, u"tajné"_s);
+    run.start();
+    THlavni_Formular &window = run.window();
+    QSignalSpy closed(&window, &THlavni_Formular::closed);
+    bool paintedBeforeAsking = false;
+    bool asked = false;
+    auto *timer = new QTimer(&window);
+    connect(timer, &QTimer::timeout, &window, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != u"FrmHeslo"_s)
+            return;
+        timer->stop();
+        asked = true;
+        paintedBeforeAsking = window.firstPaintDone();
+        modal->findChild<QLineEdit *>(u"Edit1"_s)->setText(typed);
+        modal->findChild<QPushButton *>(button)->click();
+    });
+    timer->start(10);
+    window.show();
+    QTRY_VERIFY(window.firstPaintDone());
+    if (hAct == "1") {
+        QTRY_VERIFY(asked);
+        QVERIFY(paintedBeforeAsking);
+    }
+    QTest::qWait(50);
+    QCOMPARE(closed.size(), ends ? 1 : 0);
+    QCOMPARE(window.isVisible(), !ends);
+    // No message on the way out.
+    QVERIFY(run.prompter.messages.isEmpty());
+}
+
+void MainWindowTest::hintsGoToTheShownStatusBar_data()
+{
+    QTest::addColumn<QString>("visible");
+    QTest::addColumn<bool>("toRecordWindow");
+    QTest::newRow("record window shown") << u"True"_s << true;
+    QTest::newRow("none") << u"False"_s << false;
+    QTest::newRow("only exactly True counts") << u"true"_s << false;
+}
+
+void MainWindowTest::hintsGoToTheShownStatusBar()
+{
+    QFETCH(QString, visible);
+    QFETCH(bool, toRecordWindow);
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    QString recordStatus;
+    AppContext::instance().recordWindowStatus = [&recordStatus](const QString &text) { recordStatus = text; };
+    window.DtVisTrue();
+    QCOMPARE(AppContext::instance().values.recordWindowVisible, u"True"_s);
+    AppContext::instance().values.recordWindowVisible = visible;
+
+    // A quick button's hint arrives as the application's status text.
+    QStatusTipEvent tip(window.quickButton(7)->statusTip());
+    QCoreApplication::sendEvent(window.quickButton(7), &tip);
+    const QString expected = u"Zavře tento program"_s;
+    QCOMPARE(recordStatus, toRecordWindow ? expected : QString());
+    QCOMPARE(window.statusPanel(1)->text(), toRecordWindow ? u"Otevírá se..."_s : expected);
+    window.DtVisFalse();
+    QCOMPARE(AppContext::instance().values.recordWindowVisible, u"False"_s);
+}
+
+void MainWindowTest::groupCaptionsFollowTheItemNames()
+{
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    MenuCaptions &captions = window.captions();
+    captions.setGroup(1, u"Auto"_s);
+    captions.setButton(1, u"Auto"_s);
+    captions.setItem(1, 4, u"Benzín"_s);
+    QCOMPARE(window.findChild<QMenu *>(u"Skupina1"_s)->title(), u"Auto"_s);
+    QCOMPARE(window.quickButton(4)->text(), u"Auto"_s);
+    QCOMPARE(window.findChild<QAction *>(u"PopupSkupina1Polozka4"_s)->text(), u"Benzín"_s);
+    // The tray takes the captions when it opens.
+    emit window.menus().tray->aboutToShow();
+    QCOMPARE(window.findChild<QMenu *>(u"TraySkupina1"_s)->title(), u"Auto"_s);
+    QCOMPARE(window.findChild<QAction *>(u"TraySkupina1Polozka4"_s)->text(), u"Benzín"_s);
+    // The record window is titled with the caption of the moment.
+    window.findChild<QAction *>(u"Skupina1Polozka4"_s)->trigger();
+    QCOMPARE(run.windows->opened.first().values.recordWindowTitle, u"Benzín"_s);
+    QCOMPARE(run.windows->opened.first().ledgerTable, u"Zaznam4.db"_s);
+}
+
+void MainWindowTest::areaCodesAndHelpGoThroughThePlatform()
+{
+    Started run;
+    run.start();
+    auto &fake = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
+    fake.calls.clear();
+    fake.nextLaunchResult = PlatformServices::LaunchResult::FileNotFound;
+    run.window().findChild<QAction *>(u"Predvolby1"_s)->trigger();
+    run.window().findChild<QAction *>(u"Napoveda1"_s)->trigger();
+    QCOMPARE(fake.calls.size(), 2);
+    QCOMPARE(fake.calls.at(0), u"launch Volbik.exe"_s);
+    QVERIFY(fake.calls.at(1).startsWith(u"help "_s));
+    QVERIFY(fake.calls.at(1).endsWith(u"help/index.html"_s));
+    QCOMPARE(run.prompter.messages, QStringList{u"Program nebyl nalezen"_s});
+    fake.nextLaunchResult = PlatformServices::LaunchResult::Started;
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
