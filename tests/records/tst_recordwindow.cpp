@@ -525,6 +525,11 @@ private slots:
         QCOMPARE(ledger.state(), Table::State::Browse);
         QCOMPARE(column(ledger, LedgerField::Text), (QStringList{"A", "nový", "B"}));
         QVERIFY(window->isVisible());
+        // Alt+X closes the window, wherever the focus is in it.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window->grid(), Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!window->isVisible());
     }
 
     void totalKeepsTheGridsPlace()

@@ -162,6 +162,7 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
     connect(m_menus, &RecordMenus::triggered, this, &TForm3::runCommand);
     connect(m_locks, &KeyboardLocks::changed, this,
             [this] { m_status->setLocks(m_locks->numLock(), m_locks->capsLock()); });
+    m_status->setLocks(m_locks->numLock(), m_locks->capsLock());
     connect(m_buttons->clock(), &DigitalClock::ticked, this,
             [this] { m_status->setLocks(m_locks->numLock(), m_locks->capsLock()); });
 
