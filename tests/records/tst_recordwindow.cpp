@@ -552,6 +552,38 @@ private slots:
         QCOMPARE(m_module2->table().position(), 2);
     }
 
+    void badCellInputIsReported_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("no date") << 0 << QStringLiteral("45.1.2009") << QStringLiteral("není platné datum");
+        QTest::newRow("no amount") << 2 << QStringLiteral("sto korun") << QStringLiteral("není platná částka");
+    }
+    void badCellInputIsReported()
+    {
+        QFETCH(int, column);
+        const int cell = column;
+        QFETCH(QString, typed);
+        {
+            auto ledger = openLedger(QStringLiteral("Listopad.db"));
+            appendRows(*ledger, {QStringLiteral("3.11.2009;A;1")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc listopad"), QStringLiteral("Listopad.db"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QAbstractItemModel *model = window->grid()->model();
+        QVERIFY(!model->setData(model->index(0, cell), typed));
+        QCOMPARE(m_prompter->messages.size(), 1);
+        QFETCH(QString, message);
+        QVERIFY2(m_prompter->messages[0].contains(message), qPrintable(m_prompter->messages[0]));
+        window->close();
+        auto ledger = openLedger(QStringLiteral("Listopad.db"));
+        QCOMPARE(::column(*ledger, LedgerField::Date), QStringList{QStringLiteral("3.11.2009")});
+        QCOMPARE(::column(*ledger, LedgerField::Amount), QStringList{QStringLiteral("1")});
+    }
+
     void placementIsRemembered()
     {
         AppContext::instance().values.recordWindowRemembersPlacement = true;
