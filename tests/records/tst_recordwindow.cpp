@@ -1,6 +1,8 @@
 #include "LedgerFixture.h"
 
 #include "core/app/AppContext.h"
+#include "core/app/commands/MainCommands.h"
+#include "core/app/commands/MenuCaptions.h"
 #include "core/catalogue/Holders.h"
 #include "core/platform/Clock.h"
 #include "core/platform/StatusSink.h"
@@ -582,6 +584,27 @@ private slots:
         auto ledger = openLedger(QStringLiteral("Listopad.db"));
         QCOMPARE(::column(*ledger, LedgerField::Date), QStringList{QStringLiteral("3.11.2009")});
         QCOMPARE(::column(*ledger, LedgerField::Amount), QStringList{QStringLiteral("1")});
+    }
+
+    void openedByTheMonthCommandOnlyOnce()
+    {
+        MenuCaptions captions;
+        MainCommands commands(AppContext::instance(), captions);
+        QString title;
+        bool refused = false;
+        whenModal([&](QWidget *window) {
+            title = window->windowTitle();
+            QVERIFY(runFrm());
+            commands.openMonth(2); // a second record window
+            refused = QApplication::activeModalWidget() == window
+                      && m_prompter->messages == QStringList{QStringLiteral("Databáze je již aktivní !")};
+            window->close();
+        });
+        commands.openMonth(1);
+        QCOMPARE(title, QStringLiteral("Měsíc Leden"));
+        QVERIFY(refused);
+        QVERIFY(!runFrm());
+        QCOMPARE(m_module2->table().tableName(), QStringLiteral("Leden.db"));
     }
 
     void placementIsRemembered()
