@@ -95,6 +95,18 @@ int ProgramSession::stepCount(const AppContext &context)
     return 6 + (context.hasWindow(WindowId::Settings) ? 1 : 0);
 }
 
+std::unique_ptr<ProgramSession> startProgramSession(AppContext &context)
+{
+    auto loading = std::make_unique<TFormLoad>(context.values.programVersion, ProgramSession::stepCount(context));
+    loading->showNow();
+    auto session = std::make_unique<ProgramSession>(context, [&loading] { loading->advance(); });
+    loading.reset();
+    if (!session->mainWindow())
+        return nullptr;
+    session->mainWindow()->showMaximized();
+    return session;
+}
+
 int runProgram(int argc, char **argv)
 {
     RozvahonApplication app(argc, argv);
@@ -128,20 +140,12 @@ int runProgram(int argc, char **argv)
     context.clock = &Clock::system();
     registerSubsystemWindows();
 
-    int result = 0;
-    {
-        const QString version = context.values.programVersion;
-        auto loading = std::make_unique<TFormLoad>(version, ProgramSession::stepCount(context));
-        loading->showNow();
-        ProgramSession session(context, [&loading] { loading->advance(); });
-        loading.reset();
-        THlavni_Formular *window = session.mainWindow();
-        if (!window)
-            return 1;
+    int result = 1;
+    if (std::unique_ptr<ProgramSession> session = startProgramSession(context)) {
         // The run ends when the main window closes, also while the settings
         // dialog is still shown.
-        QObject::connect(window, &THlavni_Formular::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-        window->showMaximized();
+        QObject::connect(session->mainWindow(), &THlavni_Formular::closed, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
         result = QApplication::exec();
     }
     Prompter::setGlobal(nullptr);

@@ -53,6 +53,11 @@ private:
     std::unique_ptr<TDataModule2> m_dataModule2;
 };
 
+// The start-up up to the message loop: the loading window while the
+// long-lived objects are made, then the main window shown maximised. Null
+// when the main window could not be made.
+std::unique_ptr<ProgramSession> startProgramSession(AppContext &context);
+
 // The whole run of the program: choose the program folder, start up, run
 // the message loop until the main window closes.
 int runProgram(int argc, char **argv);

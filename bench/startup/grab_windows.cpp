@@ -1,0 +1,118 @@
+// Saves a picture of the start-up windows, the main window and its small
+// dialogs into a folder, drawn offscreen on a copy of the delivered
+// program folder, so that they can be looked at without a display.
+//
+//     grab_windows OUTDIR
+
+#include "core/app/AppContext.h"
+#include "core/app/Program.h"
+#include "core/app/WindowRegistrations.h"
+#include "core/app/commands/ScreenPicture.h"
+#include "core/app/dialogs/TDotazFrm.h"
+#include "core/app/dialogs/TForm25.h"
+#include "core/app/dialogs/TForm45.h"
+#include "core/app/dialogs/TFormLoad.h"
+#include "core/app/dialogs/TFrmHeslo.h"
+#include "core/app/dialogs/TFrmTipy.h"
+#include "core/app/dialogs/TInfoBox.h"
+#include "core/app/dialogs/TSporic.h"
+#include "core/app/mainwindow/MainMenus.h"
+#include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/platform/Paths.h"
+#include "core/platform/ProgramFolder.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
+#include "widgets/StarField.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString outDir;
+
+void save(QWidget &widget, const char *name)
+{
+    widget.show();
+    QEventLoop settle;
+    QTimer::singleShot(80, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QString file = outDir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    widget.grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("ROZVAHON_FAKE_PLATFORM", "1");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: grab_windows OUTDIR\n");
+        return 2;
+    }
+    outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(outDir);
+
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + QStringLiteral("/config")));
+    if (!ProgramFolder::copyDelivered(ProgramFolder::deliveredFolder(), dir.path()).isEmpty())
+        return 1;
+    QDir::setCurrent(dir.path());
+    IniStore settings(Paths::inProgramFolder(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni));
+    settings.write(Key::Tipy, false);
+
+    TFormLoad loading(QStringLiteral("5.6"), 6);
+    loading.advance();
+    loading.advance();
+    loading.advance();
+    save(loading, "loading");
+    loading.hide();
+
+    AppContext &context = AppContext::instance();
+    registerSubsystemWindows();
+    ProgramSession session(context);
+    THlavni_Formular &window = *session.mainWindow();
+    window.resize(1024, 700);
+    save(window, "main");
+    window.menus().databaze->popup(window.mapToGlobal(QPoint(40, 20)));
+    save(*window.menus().databaze, "menu_databaze");
+    window.menus().databaze->hide();
+    window.menus().popup->popup(window.mapToGlobal(QPoint(200, 200)));
+    save(*window.menus().popup, "menu_popup");
+    window.menus().popup->hide();
+
+    TDotazFrm question;
+    question.setQuestion(QStringLiteral("Potvrzení"), QStringLiteral("Opravdu chcete smazat vybraný záznam ?"), 1);
+    save(question, "question");
+    TDotazFrm shortQuestion;
+    shortQuestion.setQuestion(QStringLiteral("Dotaz"), QStringLiteral("Smazat ?"), 2);
+    save(shortQuestion, "question_short");
+    TForm45 picture(ScreenPicture::Kalk);
+    save(picture, "picture_kalk");
+    TFrmHeslo password(settings);
+    save(password, "password");
+    TFrmTipy tips(settings, TFrmTipy::Opened::FromMenu, nullptr, 15);
+    save(tips, "tips");
+    TInfoBox about(QStringLiteral("5.6"), QStringLiteral("3.6"));
+    save(about, "about");
+    TForm25 shutdown;
+    save(shutdown, "shutdown_question");
+    TForm26 wait;
+    save(wait, "shutdown_wait");
+    TSporic saver;
+    saver.setWindowState(Qt::WindowNoState);
+    saver.resize(640, 400);
+    for (int i = 0; i < 30; ++i)
+        saver.starField()->step();
+    save(saver, "screensaver");
+    return 0;
+}
