@@ -236,11 +236,14 @@ void TForm3::buildToolbarActions()
     connect(bar.button(ToolbarControl::BtnFiltrace), &QToolButton::toggled, this, &TForm3::setTicksFilter);
     bar.button(ToolbarControl::E1)->setMenu(m_menus->addMenu());
     bar.button(ToolbarControl::MenuNastaveni)->setMenu(m_menus->settingsMenu());
-    // The find and hidden amount dialogs, and the alarm, come later.
+    // The find dialog comes later. The clock and the lamp stay enabled, so
+    // that their hints show; a click does nothing while their dialog is
+    // missing (the lamp's hidden amount dialog comes later too).
     bar.button(ToolbarControl::BtnHledani)->setEnabled(false);
-    bar.lamp()->setEnabled(false);
-    bar.clock()->setEnabled(m_context.hasWindow(WindowId::Alarm));
-    connect(bar.clock(), &DigitalClock::clicked, this, [this] { openTool(WindowId::Alarm, std::nullopt); });
+    connect(bar.clock(), &DigitalClock::clicked, this, [this] {
+        if (m_context.hasWindow(WindowId::Alarm))
+            openTool(WindowId::Alarm, std::nullopt);
+    });
     bar.button(ToolbarControl::BtnCalc)->setEnabled(m_context.hasWindow(WindowId::Calculator));
 }
 
