@@ -5,6 +5,7 @@
 
 #include "FakeWindows.h"
 
+#include "core/app/ApplicationErrors.h"
 #include "core/app/commands/CommandTables.h"
 #include "core/app/commands/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
@@ -15,6 +16,7 @@
 #include "core/app/commands/Tips.h"
 #include "core/catalogue/Holders.h"
 #include "core/engine/Table.h"
+#include "core/app/services/ProgramLocator.h"
 #include "core/platform/PlatformServices.h"
 #include "core/platform/StatusSink.h"
 #include "core/settings/IniStore.h"
@@ -24,6 +26,8 @@
 #include "support/TestEnv.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 #include <functional>
@@ -71,6 +75,7 @@ private slots:
     void recordWindowCommandsHandOver_data();
     void recordWindowCommandsHandOver();
     void guardRefusesWhileRecordWindowOpen();
+    void tableThatCannotOpenCreatesNoWindow();
     void recordWindowRemembersPlacementFromMenOkn_data();
     void recordWindowRemembersPlacementFromMenOkn();
     void graphAndPrintCommandsHandOver_data();
@@ -79,6 +84,8 @@ private slots:
     void previousYearCaptions();
     void launchFailureMessages_data();
     void launchFailureMessages();
+    void programLocatorFindsTheReason_data();
+    void programLocatorFindsTheReason();
     void previousConsumptionNamesTheLog_data();
     void previousConsumptionNamesTheLog();
     void quickButtonRule_data();
@@ -159,6 +166,25 @@ void CommandsTest::guardRefusesWhileRecordWindowOpen()
     // Graphs do not ask the guard.
     bench.commands->monthGraph(Commands::GraphFamily::Line, 2);
     QCOMPARE(bench.windows->opened.size(), 1);
+}
+
+void CommandsTest::tableThatCannotOpenCreatesNoWindow()
+{
+    Bench bench;
+    runFlags().write(Key::Reg::RunFrm, false);
+    QVERIFY(QFile::remove(bench.env.path(u"Data/Brezen.db"_s)));
+    // What the application-wide handler does with a command's error; it
+    // tells through the running program's prompter.
+    AppContext::instance().prompter = &bench.prompter;
+    QVERIFY(!ApplicationErrors::guard([&bench] { bench.commands->openMonth(3); }));
+    AppContext::instance().reset();
+    QVERIFY(bench.windows->opened.isEmpty());
+    QCOMPARE(bench.prompter.messages.size(), 1);
+    QVERIFY2(bench.prompter.messages.first().contains(u"Brezen.db"_s), qPrintable(bench.prompter.messages.first()));
+    // The next command works as before.
+    bench.commands->openMonth(4);
+    QCOMPARE(bench.windows->opened.size(), 1);
+    QCOMPARE(bench.windows->opened.first().ledgerTable, u"Duben.db"_s);
 }
 
 void CommandsTest::recordWindowRemembersPlacementFromMenOkn_data()
@@ -319,6 +345,53 @@ void CommandsTest::launchFailureMessages()
     SiblingPrograms::launch(u"Volbik.exe"_s, services, prompter);
     QCOMPARE(services.calls, QStringList{u"launch Volbik.exe"_s});
     QCOMPARE(prompter.messages, message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void CommandsTest::programLocatorFindsTheReason_data()
+{
+    using Result = PlatformServices::LaunchResult;
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<Result>("result");
+    QTest::addColumn<QString>("found"); // below the test folder
+
+    QTest::newRow("bare name in the first folder") << u"Volbik.exe"_s << Result::Started << u"bin/Volbik.exe"_s;
+    QTest::newRow("without .exe, other letter case") << u"MINULAK.EXE"_s << Result::Started << u"bin/minulak"_s;
+    QTest::newRow("later folder when the first has none") << u"Hydrak.exe"_s << Result::Started
+                                                          << u"path/Hydrak"_s;
+    QTest::newRow("a file that cannot run") << u"Plamak.exe"_s << Result::NotAProgram << QString();
+    QTest::newRow("a folder of that name") << u"Voltak.exe"_s << Result::NotAProgram << QString();
+    QTest::newRow("nowhere") << u"Zapomnik.exe"_s << Result::FileNotFound << QString();
+    QTest::newRow("empty name") << QString() << Result::FileNotFound << QString();
+    QTest::newRow("folder that is not there") << u"Nikde/Volbik.exe"_s << Result::PathNotFound << QString();
+    QTest::newRow("folder in the program folder") << u"bin\\Volbik.exe"_s << Result::Started
+                                                  << u"bin/Volbik.exe"_s;
+}
+
+void CommandsTest::programLocatorFindsTheReason()
+{
+    using Result = PlatformServices::LaunchResult;
+    QFETCH(QString, asked);
+    QFETCH(Result, result);
+    QFETCH(QString, found);
+
+    TestEnv env;
+    const auto program = [&env](const QString &relative, bool executable) {
+        env.writeFile(relative, "#!/bin/sh\nexit 0\n");
+        QFile file(env.path(relative));
+        file.setPermissions(executable ? file.permissions() | QFileDevice::ExeOwner
+                                       : QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    };
+    program(u"bin/Volbik.exe"_s, true);
+    program(u"bin/minulak"_s, true);
+    program(u"bin/Plamak.exe"_s, false);
+    program(u"path/Hydrak"_s, true);
+    QDir().mkpath(env.path(u"bin/Voltak.exe"_s));
+
+    const ProgramLocator locator({env.path(u"bin"_s), env.path(u"path"_s)}, env.programFolder());
+    const ProgramLocator::Found answer = locator.locate(asked);
+    QCOMPARE(answer.result, result);
+    if (!found.isEmpty())
+        QCOMPARE(QFileInfo(answer.path).canonicalFilePath(), QFileInfo(env.path(found)).canonicalFilePath());
 }
 
 void CommandsTest::previousConsumptionNamesTheLog_data()
