@@ -20,6 +20,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -102,6 +103,14 @@ private slots:
     void hintsGoToTheShownStatusBar();
     void groupCaptionsFollowTheItemNames();
     void areaCodesAndHelpGoThroughThePlatform();
+    void shutdownButton_data();
+    void shutdownButton();
+    void screenSaverButtons_data();
+    void screenSaverButtons();
+    void waysOfEnding_data();
+    void waysOfEnding();
+    void trayShowsTheGroupsOfTheSettings_data();
+    void trayShowsTheGroupsOfTheSettings();
 };
 
 void MainWindowTest::startUpCreatesTheObjectsInOrder()
@@ -478,6 +487,155 @@ void MainWindowTest::areaCodesAndHelpGoThroughThePlatform()
     QVERIFY(fake.calls.at(1).endsWith(u"help/index.html"_s));
     QCOMPARE(run.prompter.messages, QStringList{u"Program nebyl nalezen"_s});
     fake.nextLaunchResult = PlatformServices::LaunchResult::Started;
+}
+
+void MainWindowTest::shutdownButton_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("Ano, accepted") << u"Ano"_s << true << QStringList{u"shutdown"_s} << true;
+    QTest::newRow("Ano, refused: silent, the wait window stays") << u"Ano"_s << false << QStringList{u"shutdown"_s}
+                                                                  << false;
+    QTest::newRow("Ne") << u"Ne"_s << true << QStringList{} << false;
+}
+
+void MainWindowTest::shutdownButton()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, calls);
+    QFETCH(bool, ends);
+
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    auto &fake = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
+    fake.calls.clear();
+    fake.nextShutdownResult = {accepted, accepted ? QString() : u"Error: Access denied"_s};
+    QSignalSpy closed(&window, &THlavni_Formular::closed);
+    window.show();
+    QTimer::singleShot(0, &window, [answer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal && modal->objectName() == u"Form25"_s);
+        QCOMPARE(modal->windowTitle(), u"Okamžitě vypne"_s);
+        modal->findChild<QPushButton *>(answer)->click();
+    });
+    window.quickButton(2)->click();
+    QCOMPARE(fake.calls, calls);
+    QCOMPARE(closed.size(), ends ? 1 : 0);
+    QWidget *wait = window.findChild<QWidget *>(u"Form26"_s);
+    // Shown once the machine is asked; it stays when the request is refused.
+    QCOMPARE(wait && wait->isVisible(), answer == u"Ano"_s);
+    QVERIFY(run.prompter.messages.isEmpty());
+    fake.nextShutdownResult = {true, {}};
+}
+
+void MainWindowTest::screenSaverButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("systemSaver");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<bool>("ownSaver");
+    QTest::newRow("button 1, saver there") << u"QuickButton1"_s << true << QStringList{u"screensaver"_s} << false;
+    QTest::newRow("button 1, no saver: nothing") << u"QuickButton1"_s << false << QStringList{} << false;
+    QTest::newRow("title-bar S, system") << u"SporicObrazovky"_s << true << QStringList{u"screensaver"_s} << false;
+    QTest::newRow("button 8: own star field") << u"QuickButton8"_s << true << QStringList{} << true;
+    QTest::newRow("title-bar S, own") << u"SporicProgramu"_s << false << QStringList{} << true;
+}
+
+void MainWindowTest::screenSaverButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, systemSaver);
+    QFETCH(QStringList, calls);
+    QFETCH(bool, ownSaver);
+
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    auto &fake = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
+    fake.calls.clear();
+    fake.screenSaver = systemSaver;
+    bool sawOwnSaver = false;
+    QTimer::singleShot(0, &window, [&sawOwnSaver] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == u"Sporic"_s) {
+            sawOwnSaver = modal->windowTitle() == u"Spořič obrazovky"_s;
+            QTest::mouseClick(modal, Qt::LeftButton); // a click closes it
+        }
+    });
+    window.findChild<QAbstractButton *>(button)->click();
+    QCOMPARE(fake.calls, calls);
+    QCOMPARE(sawOwnSaver, ownSaver);
+    QVERIFY(!QApplication::activeModalWidget());
+    fake.screenSaver = true;
+}
+
+void MainWindowTest::waysOfEnding_data()
+{
+    QTest::addColumn<QByteArray>("menuX");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Alt+X") << QByteArray("1") << u"Alt+X"_s;
+    QTest::newRow("Alt+X with the X menu hidden") << QByteArray("0") << u"Alt+X"_s;
+    QTest::newRow("Konec of the X menu") << QByteArray("1") << u"Konec1"_s;
+    QTest::newRow("Konec programu of the popup") << QByteArray("1") << u"KonecProgramu1"_s;
+    QTest::newRow("Konec of the tray") << QByteArray("1") << u"TrayKonec"_s;
+    QTest::newRow("quick button Konec") << QByteArray("1") << u"QuickButton7"_s;
+}
+
+void MainWindowTest::waysOfEnding()
+{
+    QFETCH(QByteArray, menuX);
+    QFETCH(QString, how);
+    Started run(Started::Keys{{"X", menuX}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    QSignalSpy closed(&window, &THlavni_Formular::closed);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    if (how == u"Alt+X"_s)
+        QTest::keyClick(&window, Qt::Key_X, Qt::AltModifier);
+    else if (auto *button = window.findChild<QPushButton *>(how))
+        button->click();
+    else
+        window.findChild<QAction *>(how)->trigger();
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(!window.isVisible());
+    // No question on the way out, and the guard is left as it was.
+    QVERIFY(run.prompter.questions.isEmpty());
+}
+
+void MainWindowTest::trayShowsTheGroupsOfTheSettings_data()
+{
+    QTest::addColumn<QByteArray>("months");
+    QTest::addColumn<QByteArray>("group1");
+    QTest::addColumn<QByteArray>("group2");
+    QTest::newRow("all") << QByteArray("1") << QByteArray("1") << QByteArray("1");
+    QTest::newRow("months only") << QByteArray("1") << QByteArray("0") << QByteArray("0");
+    QTest::newRow("group 2 only") << QByteArray("0") << QByteArray("0") << QByteArray("1");
+}
+
+void MainWindowTest::trayShowsTheGroupsOfTheSettings()
+{
+    QFETCH(QByteArray, months);
+    QFETCH(QByteArray, group1);
+    QFETCH(QByteArray, group2);
+    Started run;
+    run.start();
+    THlavni_Formular &window = run.window();
+    // Changed while the program runs: the tray reads them when it opens.
+    IniStore store = settings();
+    store.writeString(u"DatabazeMesic"_s, QString::fromLatin1(months));
+    store.writeString(u"DatabazeUzv"_s, QString::fromLatin1(group1));
+    store.writeString(u"DatabazeUzv2"_s, QString::fromLatin1(group2));
+    emit window.menus().tray->aboutToShow();
+    QCOMPARE(window.menus().trayMonths->menuAction()->isVisible(), months == "1");
+    QCOMPARE(window.menus().trayGroup[0]->menuAction()->isVisible(), group1 == "1");
+    QCOMPARE(window.menus().trayGroup[1]->menuAction()->isVisible(), group2 == "1");
+    QVERIFY(!window.menus().trayShow->isVisible()); // only while minimised
 }
 
 QTEST_MAIN(MainWindowTest)
