@@ -23,6 +23,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStatusTipEvent>
@@ -222,7 +223,11 @@ private slots:
         QCOMPARE(window->findChild<QLabel *>(QStringLiteral("DBLabel1"))->text(), QStringLiteral("domácnost"));
 
         // Ticks and the filter; ticks keep their numbers.
-        window->toggleTick(1);
+        QHeaderView *indicator = window->grid()->verticalHeader();
+        QCOMPARE(indicator->objectName(), QStringLiteral("Indikator"));
+        QTest::mouseClick(indicator->viewport(), Qt::LeftButton, {},
+                          QPoint(5, indicator->sectionViewportPosition(1) + indicator->sectionSize(1) / 2));
+        QVERIFY(window->ticks().contains(2));
         QToolButton *filter = window->findChild<QToolButton *>(QStringLiteral("BtnFiltrace"));
         filter->click();
         QCOMPARE(column(ledger, LedgerField::Text), QStringList{QStringLiteral("oběd")});
