@@ -7,6 +7,7 @@
 #include "core/app/commands/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm45.h"
+#include "core/app/dialogs/TFormLoad.h"
 #include "core/app/dialogs/TFrmHeslo.h"
 #include "core/app/dialogs/TFrmTipy.h"
 #include "core/platform/Paths.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -52,6 +54,8 @@ class DialogsTest : public QObject
     Q_OBJECT
 
 private slots:
+    void loadingWindowFillsOncePerObject_data();
+    void loadingWindowFillsOncePerObject();
     void questionLayout_data();
     void questionLayout();
     void questionDialogFollowsItsText_data();
@@ -67,6 +71,32 @@ private slots:
     void tipsCheckBoxStoresEachClick_data();
     void tipsCheckBoxStoresEachClick();
 };
+
+void DialogsTest::loadingWindowFillsOncePerObject_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::newRow("the core's six objects") << 6;
+    QTest::newRow("with the settings dialog") << 7;
+}
+
+void DialogsTest::loadingWindowFillsOncePerObject()
+{
+    QFETCH(int, steps);
+    TFormLoad loading(u"5.6"_s, steps);
+    QCOMPARE(loading.size(), QSize(264, 167));
+    QVERIFY(loading.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(loading.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(loading.findChild<QLabel *>(u"Label2"_s)->text(), u"Otevírá se..."_s);
+    QProgressBar *bar = loading.progressBar();
+    QVERIFY(!bar->isTextVisible());
+    loading.showNow();
+    QVERIFY(loading.isVisible());
+    for (int i = 1; i < steps; ++i)
+        loading.advance();
+    QVERIFY(bar->value() < bar->maximum());
+    loading.advance();
+    QCOMPARE(bar->value(), bar->maximum());
+}
 
 void DialogsTest::questionLayout_data()
 {
