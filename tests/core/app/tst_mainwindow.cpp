@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
 
@@ -99,6 +100,8 @@ private slots:
     void buttonPlacesSurviveARestart();
     void passwordAtFirstPaint_data();
     void passwordAtFirstPaint();
+    void trayIconAfterFirstPaint_data();
+    void trayIconAfterFirstPaint();
     void hintsGoToTheShownStatusBar_data();
     void hintsGoToTheShownStatusBar();
     void groupCaptionsFollowTheItemNames();
@@ -416,6 +419,33 @@ void MainWindowTest::passwordAtFirstPaint()
     QCOMPARE(window.isVisible(), !ends);
     // No message on the way out.
     QVERIFY(run.prompter.messages.isEmpty());
+}
+
+void MainWindowTest::trayIconAfterFirstPaint_data()
+{
+    QTest::addColumn<QByteArray>("trayIcon1");
+    QTest::newRow("on") << QByteArray("1");
+    QTest::newRow("off") << QByteArray("0");
+}
+
+void MainWindowTest::trayIconAfterFirstPaint()
+{
+    QFETCH(QByteArray, trayIcon1);
+    Started run(Started::Keys{{"TrayIcon1", trayIcon1}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    QVERIFY(!window.trayIcon()->isVisible());
+    QCOMPARE(window.trayIcon()->toolTip(), u"Rozvahon"_s);
+    window.show();
+    QTRY_VERIFY(window.firstPaintDone());
+    QTRY_COMPARE(window.trayIcon()->isVisible(), trayIcon1 == "1");
+    // Brought back from the tray, the icon again follows TrayIcon1.
+    window.trayIcon()->show();
+    window.menus().trayShow->setVisible(true);
+    window.restoreFromTray();
+    QCOMPARE(window.trayIcon()->isVisible(), trayIcon1 == "1");
+    QVERIFY(!window.menus().trayShow->isVisible());
+    QVERIFY(window.isVisible());
 }
 
 void MainWindowTest::hintsGoToTheShownStatusBar_data()
