@@ -28,6 +28,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -90,6 +92,9 @@ private slots:
     void functionKeysOpenTheirTables_data();
     void functionKeysOpenTheirTables();
     void guardRefusesFromEveryMenu();
+    void entriesAsWritten_data();
+    void entriesAsWritten();
+    void commandFamiliesAreComplete();
     void entriesWithoutTheirWindowAreDisabled();
     void settingsShowAndHideMenus_data();
     void settingsShowAndHideMenus();
@@ -225,6 +230,104 @@ void MainWindowTest::guardRefusesFromEveryMenu()
     QVERIFY(run.windows->opened.isEmpty());
     QCOMPARE(run.prompter.messages.size(), int(entries.size()));
     QVERIFY(run.prompter.messages.count(u"Databáze je již aktivní !"_s) == int(entries.size()));
+}
+
+void MainWindowTest::entriesAsWritten_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("statusText");
+    QTest::addColumn<QString>("keys");
+
+    QTest::newRow("January") << u"Mesic1"_s << u"Leden"_s << u"Databáze měsíce Leden"_s << u"F1"_s;
+    QTest::newRow("October") << u"Mesic10"_s << u"Říjen"_s << u"Databáze měsíce Říjen"_s << u"F10"_s;
+    QTest::newRow("group 1 item 3") << u"Skupina1Polozka3"_s << u"3. --------------------"_s
+                                    << u"Položka číslo 3"_s << u"Ctrl+F3"_s;
+    QTest::newRow("group 2 item 12") << u"Skupina2Polozka12"_s << u"12. --------------------"_s
+                                     << u"Položka číslo 12"_s << u"Shift+F12"_s;
+    QTest::newRow("line graph of September") << u"Graf1Mesic9"_s << u"9. Září"_s
+                                             << u"Křivkový graf pro měsíc Září"_s << QString();
+    QTest::newRow("column graph of September") << u"Graf2Mesic9"_s << u"9. Září"_s
+                                               << u"Sloupcový Graf pro měsíc Záři"_s << QString();
+    QTest::newRow("pie of September") << u"Graf4Mesic9"_s << u"9. Září"_s << u"Koláčový Graf pro měsíc Záři"_s
+                                      << QString();
+    QTest::newRow("yearly line") << u"Graf1Rok"_s << u"Roční Graf"_s << u"Křivkový graf za Celý rok"_s << QString();
+    QTest::newRow("yearly 3D") << u"Graf3Rok"_s << u"Roční graf"_s << u"Sloupcový 3D graf za Celý Rok"_s
+                               << QString();
+    QTest::newRow("yearly pie") << u"Graf4Rok"_s << u"Roční Graf"_s << u"Koláčový graf Celého Roku"_s << QString();
+    QTest::newRow("drop-down yearly line") << u"PopupGraf1Rok"_s << u"Roční Graf"_s
+                                           << u"Křivkový graf Celého roku"_s << QString();
+    QTest::newRow("drop-down October") << u"PopupMesic10"_s << u"10. Říjen"_s
+                                       << u"Obsahuje záznamy měsíce Říjnu"_s << QString();
+    QTest::newRow("item pie graph") << u"Skupina1Graf4Polozka5"_s << u"5. --------------------"_s
+                                    << u"Koláčový Graf položky č. 5"_s << QString();
+    QTest::newRow("item 3D graph") << u"Skupina2Graf3Polozka7"_s << u"7. --------------------"_s
+                                   << u"Sloupcový graf položky číslo 7"_s << QString();
+    QTest::newRow("print May") << u"TiskMesic5"_s << u"5. Květen"_s << u"Tisk databáze Květen"_s << QString();
+    QTest::newRow("print group 2 item 3") << u"TiskSkupina2Polozka3"_s << u"3. --------------------"_s
+                                          << u"Tisk databáze č.3"_s << QString();
+    QTest::newRow("previous May") << u"LoniMesic5"_s << u"5. Květen"_s << u"Loňská databáze Květen"_s << QString();
+    QTest::newRow("previous group 1 item 2") << u"LoniSkupina1Polozka2"_s << u"2. -------------------"_s
+                                             << u"Loňská databáze č.2"_s << QString();
+    QTest::newRow("tray March") << u"TrayMesic3"_s << u"Březen"_s << QString() << QString();
+    QTest::newRow("water") << u"Voda1"_s << u"Teplá, studená &voda"_s << QString() << u"Ctrl+V"_s;
+    QTest::newRow("electricity") << u"Elektrina1"_s << u"&Elektřina"_s << QString() << u"Ctrl+E"_s;
+    QTest::newRow("gas") << u"Plyn1"_s << u"P&lyn"_s << QString() << u"Ctrl+L"_s;
+    QTest::newRow("phone book") << u"TelSeznam1"_s << u"Telefonní s&eznam"_s << QString() << u"Ctrl+T"_s;
+    QTest::newRow("area codes") << u"Predvolby1"_s << u"&Předvolby v ČR"_s << QString() << u"Ctrl+P"_s;
+    QTest::newRow("addresses") << u"Adresy2"_s << u"Ad&resy"_s << QString() << u"Ctrl+A"_s;
+    QTest::newRow("calendar") << u"Kalendar2"_s << u"K&alendář"_s << QString() << u"Ctrl+K"_s;
+    QTest::newRow("calculator") << u"Kalkulacka1"_s << u"Kalkulačka"_s << QString() << u"Ctrl+Q"_s;
+    QTest::newRow("exit") << u"Konec1"_s << u"&Konec"_s << QString() << u"Alt+X"_s;
+    QTest::newRow("popup exit") << u"KonecProgramu1"_s << u"Konec programu\tAlt+X"_s << u"Zavřít okno"_s
+                                << QString();
+    QTest::newRow("help has no key") << u"Napoveda1"_s << u"&Nápověda"_s << QString() << QString();
+    QTest::newRow("tips") << u"PracovniTipy1"_s << u"&Pracovní Tipy..."_s << QString() << QString();
+    QTest::newRow("backup from A:") << u"OtevreniZalohy1"_s << u"O&tevření zálohy z A:"_s << QString() << QString();
+    QTest::newRow("moving mode") << u"ManipulaceSPozici1"_s << u"Manipulace s pozicí tlačítkek"_s
+                                 << u"Ativovat přesunutí tlačítek"_s << QString();
+}
+
+void MainWindowTest::entriesAsWritten()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, statusText);
+    QFETCH(QString, keys);
+    Started run;
+    run.start();
+    QAction *entry = run.window().findChild<QAction *>(name);
+    QVERIFY2(entry, qPrintable(name));
+    QCOMPARE(entry->text(), caption);
+    if (!statusText.isEmpty())
+        QCOMPARE(entry->statusTip(), statusText);
+    QCOMPARE(entry->shortcut().toString(), keys);
+}
+
+void MainWindowTest::commandFamiliesAreComplete()
+{
+    Started run;
+    run.start();
+    const QList<QAction *> actions = run.window().findChildren<QAction *>();
+    QSet<QString> names;
+    for (const QAction *action : actions)
+        if (!action->objectName().isEmpty())
+            names << action->objectName();
+    const auto count = [&names](const QString &pattern) {
+        const QRegularExpression match(u"^(?:"_s + pattern + u")$"_s);
+        int found = 0;
+        for (const QString &name : names)
+            found += match.match(name).hasMatch() ? 1 : 0;
+        return found;
+    };
+    // Record windows of the main menu: months, both groups, previous year.
+    QCOMPARE(count(u"Mesic\\d+|Skupina[12]Polozka\\d+|LoniMesic\\d+|LoniSkupina[12]Polozka\\d+"_s), 72);
+    // Graphs: 4 kinds x 12 months, 4 yearly, 4 kinds x 12 items per group.
+    QCOMPARE(count(u"Graf[1-4]Mesic\\d+|Graf[1-4]Rok|Skupina[12]Graf[1-4]Polozka\\d+"_s), 48 + 4 + 96);
+    // Print: 12 months and 12 items per group.
+    QCOMPARE(count(u"TiskMesic\\d+|TiskSkupina[12]Polozka\\d+"_s), 36);
+    // Graph drop-downs reach the same commands.
+    QCOMPARE(count(u"PopupGraf[1-4]Mesic\\d+|PopupGraf[1-4]Rok|PopupSkupina[12]Graf[1-4]Polozka\\d+"_s), 148);
 }
 
 void MainWindowTest::entriesWithoutTheirWindowAreDisabled()
