@@ -291,6 +291,15 @@ private slots:
         QCOMPARE(shownIn(*window, QStringLiteral("S1")), !keysOn);
         QCOMPARE(window->menus()->groupAction(ToolbarGroup::BtnSipky)->isChecked(), !keysOn);
         QCOMPARE(store.read(Key::Record::BtnSipky), !keysOn);
+        if (!keysOn) {
+            // The total label alone fills the text toolbar that comes back.
+            window->menus()->groupAction(ToolbarGroup::Celkem)->trigger();
+            QVERIFY(shownIn(*window, QStringLiteral("ToolBar1")));
+            QVERIFY(!shownIn(*window, QStringLiteral("DBLabel1")));
+            auto *total = window->findChild<QLabel *>(QStringLiteral("Celkem"));
+            QVERIFY(total->isVisibleTo(window.get()));
+            QCOMPARE(total->width(), window->findChild<QWidget *>(QStringLiteral("ToolBar1"))->contentsRect().width());
+        }
     }
 
     void closingAsksForMissingDates()

@@ -464,7 +464,7 @@ void TForm3::layoutToolbars()
     const RecordSizes sizes = RecordSizes::forWidth(width() + SizeRules::FrameAllowance, m_remembersPlacement);
     const bool supplement = m_choices[ToolbarGroup::Doplnek];
     const bool total = m_choices[ToolbarGroup::Celkem];
-    m_text->apply(ToolbarLayout::textToolbar(supplement, total, m_text->contentsRect().width(), sizes.supplementWidth));
+    m_text->apply(supplement, total, sizes.supplementWidth);
     m_buttons->apply(ToolbarLayout::buttonToolbar(m_choices, m_kind, sizes.clockWidth), sizes.lampLeft);
 }
 

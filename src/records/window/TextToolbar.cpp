@@ -38,15 +38,31 @@ TextToolbar::TextToolbar(QWidget *parent) : QFrame(parent)
     Hints::apply(m_total, QStringLiteral("Celkem|Částka celková"));
 }
 
-void TextToolbar::apply(const ToolbarLayout::TextToolbarPlacement &placement)
+void TextToolbar::apply(bool supplement, bool total, int supplementWidth)
 {
-    setVisible(placement.visible);
-    const auto place = [&placement](QLabel *label, const ControlPlacement &where) {
+    m_showSupplement = supplement;
+    m_showTotal = total;
+    m_supplementWidth = supplementWidth;
+    setVisible(supplement || total);
+    place();
+}
+
+void TextToolbar::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    place();
+}
+
+void TextToolbar::place()
+{
+    const auto placement =
+        ToolbarLayout::textToolbar(m_showSupplement, m_showTotal, contentsRect().width(), m_supplementWidth);
+    const auto put = [&placement](QLabel *label, const ControlPlacement &where) {
         label->setVisible(where.visible);
         label->setGeometry(where.left, placement.top, where.width, placement.height);
     };
-    place(m_supplement, placement.supplement);
-    place(m_total, placement.total);
+    put(m_supplement, placement.supplement);
+    put(m_total, placement.total);
 }
 
 bool TextToolbar::eventFilter(QObject *watched, QEvent *event)

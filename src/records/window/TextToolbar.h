@@ -17,15 +17,24 @@ public:
 
     QLabel *supplement() const { return m_supplement; }
     QLabel *total() const { return m_total; }
-    void apply(const ToolbarLayout::TextToolbarPlacement &placement);
+    // Which labels show; `supplementWidth` from the size rules (-1: the
+    // design places). A label alone fills the toolbar, also after it
+    // was hidden and is resized.
+    void apply(bool supplement, bool total, int supplementWidth);
 
 signals:
     void supplementClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void place();
+
+    bool m_showSupplement = false;
+    bool m_showTotal = false;
+    int m_supplementWidth = -1;
     QLabel *m_supplement = nullptr;
     QLabel *m_total = nullptr;
 };
