@@ -608,7 +608,7 @@ private slots:
         bool refused = false;
         whenModal([&](QWidget *window) {
             title = window->windowTitle();
-            QVERIFY(runFrm());
+            QTRY_VERIFY(runFrm()); // from the window's first paint
             commands.openMonth(2); // a second record window
             refused = QApplication::activeModalWidget() == window
                       && m_prompter->messages == QStringList{QStringLiteral("Databáze je již aktivní !")};

@@ -13,7 +13,13 @@ RecordStatusBar::RecordStatusBar(QWidget *parent) : QStatusBar(parent)
         panel->setFrameShadow(QFrame::Sunken);
         // The design widths, or what the panel's longest text needs.
         const QString longest = i == Hidden ? QStringLiteral("0000 skrytých") : i == Today ? QStringLiteral("30.12.2009") : QString();
-        panel->setFixedWidth(std::max(DesignWidths[i], panel->fontMetrics().horizontalAdvance(longest) + 10));
+        const int width = std::max(DesignWidths[i], panel->fontMetrics().horizontalAdvance(longest) + 10);
+        if (i == Hint) {
+            panel->setMinimumWidth(MinimumHintWidth);
+            panel->setMaximumWidth(width);
+        } else {
+            panel->setFixedWidth(width);
+        }
         panel->setTextFormat(Qt::PlainText);
         if (i >= NumLock)
             panel->setAlignment(Qt::AlignCenter);
@@ -27,7 +33,19 @@ void RecordStatusBar::setText(Panel panel, const QString &text) { m_panels[panel
 
 QString RecordStatusBar::text(Panel panel) const { return m_panels[panel]->text(); }
 
-void RecordStatusBar::setHintWidth(int width) { m_panels[Hint]->setFixedWidth(std::max(40, width)); }
+void RecordStatusBar::setHintWidth(int width)
+{
+    // Panels made wider than their design for their texts take it from the
+    // hints panel, so that the panels never ask for more than the window
+    // has (the window would grow and lay out again, without end).
+    int extra = 0;
+    for (std::size_t i = 0; i < m_panels.size(); ++i)
+        if (i != Hint)
+            extra += m_panels[i]->width() - DesignWidths[i];
+    QLabel *hint = m_panels[Hint];
+    hint->setMinimumWidth(MinimumHintWidth);
+    hint->setMaximumWidth(std::max(MinimumHintWidth, width - extra));
+}
 
 void RecordStatusBar::setLocks(bool numLock, bool capsLock)
 {

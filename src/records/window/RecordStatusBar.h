@@ -14,6 +14,7 @@ class RecordStatusBar : public QStatusBar
 public:
     enum Panel { Caption = 0, Hint = 1, Hidden = 2, NumLock = 3, CapsLock = 4, Today = 5 };
     static constexpr std::array<int, 6> DesignWidths{200, 290, 65, 35, 35, 55};
+    static constexpr int MinimumHintWidth = 40;
     static inline const QString InitialHint = QStringLiteral("Operace s databází");
 
     explicit RecordStatusBar(QWidget *parent = nullptr);
