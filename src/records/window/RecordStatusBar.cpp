@@ -23,7 +23,7 @@ RecordStatusBar::RecordStatusBar(QWidget *parent) : QStatusBar(parent)
         panel->setTextFormat(Qt::PlainText);
         if (i >= NumLock)
             panel->setAlignment(Qt::AlignCenter);
-        addWidget(panel);
+        addWidget(panel, i == Hint ? 1 : 0); // the hints panel takes up to its width
         m_panels[i] = panel;
     }
     m_panels[Hint]->setText(InitialHint);
