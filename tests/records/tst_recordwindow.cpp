@@ -629,6 +629,11 @@ private slots:
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
             QCOMPARE(window->minimumSize(), QSize(593, 175));
+            // At its narrowest the window's panels still fit: it keeps its size.
+            window->resize(window->minimumSize());
+            QTest::qWait(100);
+            QCOMPARE(window->size(), QSize(593, 175));
+            QVERIFY(window->findChild<QWidget *>(QStringLiteral("StatusBar1"))->minimumSizeHint().width() <= 593);
             window->resize(700, 300);
             QTRY_COMPARE(window->size(), QSize(700, 300));
             window->close();
