@@ -179,7 +179,6 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
         m_menus->setAvailable(tool.command, context.hasWindow(tool.window));
     m_menus->setAvailable(RecordCommand::MonthTotal, otherMonth != nullptr);
 
-    m_ledger.setFilter(m_ticks.filter(m_ledger.isOpen() ? m_ledger.fieldIndex(LedgerField::RowNumber) : -1));
     m_context.recordWindowStatus = [this](const QString &text) { m_status->setText(RecordStatusBar::Hint, text); };
 
     if (m_remembersPlacement) {
