@@ -1,9 +1,12 @@
 // Saves a picture of a month window with a few coloured rows, hidden items
 // and the full toolbar:  QT_QPA_PLATFORM=offscreen ./record_window_picture out.png
+// With a second argument "bare" every toolbar group is switched off first.
 
 #include "BenchWindow.h"
 
 #include "core/engine/Table.h"
+#include "core/settings/IniStore.h"
+#include "core/settings/Keys.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/window/TFrmSmazat.h"
 #include "records/window/TFrmZmenaNazvu.h"
@@ -20,6 +23,12 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("record_window.png");
     BenchWindow bench;
+    if (argc > 2 && qstrcmp(argv[2], "bare") == 0) {
+        IniStore month(QLatin1String(FileName::Settings), QLatin1String(Section::SetMesice));
+        month.setFileName(bench.folder() + QStringLiteral("/Penezka.ini"));
+        for (const ToolbarGroupInfo &group : ToolbarGroups)
+            month.write(group.key, false);
+    }
     {
         Table table;
         table.setFolder(QStringLiteral("Data"));
