@@ -109,11 +109,13 @@ void DialogsTest::questionLayout_data()
 
     QTest::newRow("long text widens and moves left") << 400 << 478 << 420 << 159 << 239 << 139;
     QTest::newRow("design width stays put") << 122 << 200 << 142 << 20 << 100 << 0;
-    QTest::newRow("short text moves right") << 60 << 138 << 80 << -11 << 69 << -31;
+    QTest::newRow("short text moves right") << 110 << 188 << 130 << 14 << 94 << -6;
+    // A shorter text keeps both buttons inside the dialog.
+    QTest::newRow("very short text keeps its buttons inside") << 60 << 176 << 118 << 8 << 88 << -12;
     // (121 - 122) div 2 is 0, not -1; 199 div 2 is 99.
     QTest::newRow("one pixel short rounds towards zero") << 121 << 199 << 141 << 19 << 99 << 0;
     QTest::newRow("odd growth") << 125 << 203 << 145 << 21 << 101 << 1;
-    QTest::newRow("empty text") << 0 << 78 << 20 << -41 << 39 << -61;
+    QTest::newRow("empty text") << 0 << 176 << 118 << 8 << 88 << -12;
 }
 
 void DialogsTest::questionLayout()
@@ -148,7 +150,9 @@ void DialogsTest::questionDialogFollowsItsText()
     const QuestionLayout layout = QuestionLayout::forText(t);
 
     QCOMPARE(dialog.windowTitle(), u"Dotaz"_s);
-    QCOMPARE(dialog.width(), t + 78);
+    QCOMPARE(dialog.width(), layout.width);
+    QVERIFY(dialog.findChild<QPushButton *>(u"Ano"_s)->x() > 0);
+    QVERIFY(dialog.findChild<QPushButton *>(u"Ne"_s)->geometry().right() < dialog.width());
     QCOMPARE(dialog.findChild<QPushButton *>(u"Ano"_s)->x(), dialog.width() / 2 - 80);
     QCOMPARE(dialog.findChild<QPushButton *>(u"Ne"_s)->x(), dialog.width() / 2);
     QCOMPARE(dialog.findChild<QLabel *>(u"Label1"_s)->text(), text);

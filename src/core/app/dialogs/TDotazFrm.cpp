@@ -3,6 +3,7 @@
 #include "widgets/Emblems.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -16,10 +17,15 @@ constexpr int PanelHeight = 36;
 constexpr int ButtonTop = 58;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
+// Below this text width the two buttons would no longer fit side by side
+// inside the dialog ("Ano" would start left of its edge), so a shorter text
+// is laid out as if it were this wide.
+constexpr int NarrowestText = 98;
 } // namespace
 
-QuestionLayout QuestionLayout::forText(int t)
+QuestionLayout QuestionLayout::forText(int measured)
 {
+    const int t = std::max(measured, NarrowestText);
     QuestionLayout layout;
     layout.width = t + 78;
     layout.panelWidth = t + 20;
