@@ -122,17 +122,27 @@ void SettingsStore::reportError(const QString &key) const
         m_errorHook(key);
 }
 
-QString SettingsStore::readString(const QString &key) const
+std::optional<QByteArray> SettingsStore::storedText(const QString &key, QString &fallback) const
 {
     QString path;
-    if (check(key, path, false) != Use::Usable)
-        return QString();
+    if (check(key, path, false) != Use::Usable) {
+        fallback = QString();
+        return std::nullopt;
+    }
     const std::optional<QByteArray> stored = rawValue(path, key);
     if (!stored || *stored == missingBytes()) {
         reportError(key);
-        return QLatin1String(Settings::MissingText);
+        fallback = QLatin1String(Settings::MissingText);
+        return std::nullopt;
     }
-    return IniFile::decode(*stored);
+    return stored;
+}
+
+QString SettingsStore::readString(const QString &key) const
+{
+    QString fallback;
+    const std::optional<QByteArray> stored = storedText(key, fallback);
+    return stored ? IniFile::decode(*stored) : fallback;
 }
 
 bool SettingsStore::writeString(const QString &key, const QString &value)
@@ -192,15 +202,9 @@ bool SettingsStore::writeBool(const QString &key, bool value)
 
 QString SettingsStore::readScrambled(const QString &key) const
 {
-    QString path;
-    if (check(key, path, false) != Use::Usable)
-        return QString();
-    const std::optional<QByteArray> stored = rawValue(path, key);
-    if (!stored || *stored == missingBytes()) {
-        reportError(key);
-        return QLatin1String(Settings::MissingText);
-    }
-    return IniFile::decode(unscramble(*stored));
+    QString fallback;
+    const std::optional<QByteArray> stored = storedText(key, fallback);
+    return stored ? IniFile::decode(unscramble(*stored)) : fallback;
 }
 
 bool SettingsStore::writeScrambled(const QString &key, const QString &value)

@@ -109,6 +109,10 @@ private:
     enum class Use { Usable, Misuse, EmptyKey };
     Use check(const QString &key, QString &path, bool forWrite) const;
     std::optional<QByteArray> rawValue(const QString &path, const QString &key) const;
+    // The stored bytes of a text key, or nullopt with what the read gives
+    // instead: empty for an unusable key, the missing text (reported) for
+    // a key that is not there.
+    std::optional<QByteArray> storedText(const QString &key, QString &fallback) const;
     bool rawWrite(const QString &key, const QByteArray &bytes);
     void reportError(const QString &key) const;
 
