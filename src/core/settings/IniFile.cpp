@@ -518,6 +518,8 @@ QByteArray IniFile::encode(QStringView text)
     return bytes;
 }
 
+QByteArrayView IniFile::trimmedBlanks(QByteArrayView text) { return trimmed(text); }
+
 QString IniFile::decode(QByteArrayView bytes)
 {
     // Every one of the 256 bytes decodes (the code page's gaps map to C1

@@ -5,8 +5,6 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -34,13 +32,7 @@ void SettingsStore::prepare(const QString &, bool) const {}
 
 std::optional<int> SettingsStore::parseInteger(QByteArrayView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlank(text.at(end - 1)))
-        --end;
-    text = text.sliced(begin, end - begin);
+    text = IniFile::trimmedBlanks(text);
 
     bool negative = false;
     if (text.startsWith('+') || text.startsWith('-')) {
