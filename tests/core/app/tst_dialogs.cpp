@@ -175,6 +175,7 @@ void DialogsTest::questionAnswers_data()
     QTest::newRow("Ano") << u"Ano"_s << 1 << 1 << true;
     QTest::newRow("Ne") << u"Ne"_s << 2 << 2 << false;
     QTest::newRow("Enter is Ano") << u"Enter"_s << 3 << 3 << true;
+    QTest::newRow("Enter on a focused Ne is Ne") << u"EnterOnNe"_s << 1 << 1 << false;
     QTest::newRow("close box is Ne") << u"close"_s << 0 << 0 << false;
     QTest::newRow("kind 7 shows the computer") << u"close"_s << 7 << 0 << false;
     QTest::newRow("negative kind shows the computer") << u"Ne"_s << -1 << 0 << false;
@@ -200,6 +201,11 @@ void DialogsTest::questionAnswers()
             dialog->close();
         else if (how == u"Enter"_s)
             QTest::keyClick(dialog, Qt::Key_Return);
+        else if (how == u"EnterOnNe"_s) {
+            auto *no = dialog->findChild<QPushButton *>(u"Ne"_s);
+            no->setFocus();
+            QTest::keyClick(no, Qt::Key_Return);
+        }
         else
             dialog->findChild<QPushButton *>(how)->click();
     });

@@ -63,7 +63,9 @@ TDotazFrm::TDotazFrm(QWidget *parent)
     m_yes->setAutoDefault(true);
     m_no = new QPushButton(QStringLiteral("Ne"), this);
     m_no->setObjectName(QStringLiteral("Ne"));
-    m_no->setAutoDefault(false);
+    // Enter answers with the button that has the focus: "Ano" unless the
+    // user has moved to "Ne".
+    m_no->setAutoDefault(true);
     connect(m_yes, &QPushButton::clicked, this, &TDotazFrm::AnoClick);
     connect(m_no, &QPushButton::clicked, this, &TDotazFrm::NeClick);
 
