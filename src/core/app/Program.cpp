@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPalette>
+#include <QToolTip>
 
 ProgramSession::ProgramSession(AppContext &context, const std::function<void()> &advance) : m_context(context)
 {
@@ -107,6 +108,20 @@ std::unique_ptr<ProgramSession> startProgramSession(AppContext &context)
     return session;
 }
 
+void applyHintColours()
+{
+    QPalette hints = QApplication::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(227, 224, 248));
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QApplication::setPalette(hints);
+    // The hint windows keep a palette of their own, which a desktop theme
+    // may already have filled.
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, hints.color(QPalette::ToolTipBase));
+    tips.setColor(QPalette::ToolTipText, hints.color(QPalette::ToolTipText));
+    QToolTip::setPalette(tips);
+}
+
 int runProgram(int argc, char **argv)
 {
     RozvahonApplication app(argc, argv);
@@ -126,11 +141,7 @@ int runProgram(int argc, char **argv)
         return 1;
     }
 
-    // The hint windows of the whole program.
-    QPalette hints = QApplication::palette();
-    hints.setColor(QPalette::ToolTipBase, QColor(227, 224, 248));
-    hints.setColor(QPalette::ToolTipText, Qt::black);
-    QApplication::setPalette(hints);
+    applyHintColours();
 
     PlatformServices::install(std::make_unique<DesktopServices>());
     WidgetPrompter prompter;

@@ -58,6 +58,9 @@ private:
 // when the main window could not be made.
 std::unique_ptr<ProgramSession> startProgramSession(AppContext &context);
 
+// The hint windows of the whole program: red 227, green 224, blue 248.
+void applyHintColours();
+
 // The whole run of the program: choose the program folder, start up, run
 // the message loop until the main window closes.
 int runProgram(int argc, char **argv);

@@ -35,6 +35,7 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -119,6 +120,8 @@ private slots:
     void waysOfEnding();
     void trayShowsTheGroupsOfTheSettings_data();
     void trayShowsTheGroupsOfTheSettings();
+    void hintWindowsTakeTheirColours_data();
+    void hintWindowsTakeTheirColours();
 };
 
 void MainWindowTest::startUpCreatesTheObjectsInOrder()
@@ -769,6 +772,35 @@ void MainWindowTest::trayShowsTheGroupsOfTheSettings()
     QCOMPARE(window.menus().trayGroup[0]->menuAction()->isVisible(), group1 == "1");
     QCOMPARE(window.menus().trayGroup[1]->menuAction()->isVisible(), group2 == "1");
     QVERIFY(!window.menus().trayShow->isVisible()); // only while minimised
+}
+
+void MainWindowTest::hintWindowsTakeTheirColours_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("hint background") << int(QPalette::ToolTipBase) << QColor(227, 224, 248);
+    QTest::newRow("hint text") << int(QPalette::ToolTipText) << QColor(Qt::black);
+}
+
+void MainWindowTest::hintWindowsTakeTheirColours()
+{
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    // A desktop theme that gave the hint windows yellow ones of its own.
+    const QPalette appBefore = QApplication::palette();
+    const QPalette tipsBefore = QToolTip::palette();
+    QPalette theme = tipsBefore;
+    theme.setColor(QPalette::ToolTipBase, Qt::yellow);
+    theme.setColor(QPalette::ToolTipText, Qt::darkBlue);
+    QToolTip::setPalette(theme);
+
+    applyHintColours();
+    const QColor shown = QToolTip::palette().color(QPalette::ColorRole(role));
+    const QColor widgets = QApplication::palette().color(QPalette::ColorRole(role));
+    QToolTip::setPalette(tipsBefore);
+    QApplication::setPalette(appBefore);
+    QCOMPARE(shown, colour);
+    QCOMPARE(widgets, colour);
 }
 
 QTEST_MAIN(MainWindowTest)
