@@ -10,6 +10,7 @@
 #include "core/app/dialogs/TFormLoad.h"
 #include "core/app/dialogs/TFrmHeslo.h"
 #include "core/app/dialogs/TFrmTipy.h"
+#include "core/app/services/WidgetPrompter.h"
 #include "core/platform/Paths.h"
 #include "core/settings/IniStore.h"
 #include "core/settings/Keys.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -70,6 +72,8 @@ private slots:
     void passwordDialog();
     void tipsCheckBoxStoresEachClick_data();
     void tipsCheckBoxStoresEachClick();
+    void userWordsAreShownAsTyped_data();
+    void userWordsAreShownAsTyped();
 };
 
 void DialogsTest::loadingWindowFillsOncePerObject_data()
@@ -358,6 +362,48 @@ void DialogsTest::tipsCheckBoxStoresEachClick()
 
     tips.DalsiTipClick();
     QVERIFY(!tips.tipText().isEmpty());
+}
+
+void DialogsTest::userWordsAreShownAsTyped_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("question with a payment's name")
+        << u"question"_s << u"Vložit pravidelnou platbu s názvem \"<b>Nájem</b>\""_s;
+    QTest::newRow("question with a record's text")
+        << u"question"_s << u"V položce \"<i>oběd</i> &amp; večeře\" chybí datum ! Vložit dnešní datum ?"_s;
+    QTest::newRow("message with a path") << u"message"_s << u"Soubor <u>/tmp/a.bmp</u>"_s;
+}
+
+void DialogsTest::userWordsAreShownAsTyped()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, text);
+    // Markup would be swallowed and the line would come out shorter than
+    // the words the user typed.
+    int shownWidth = -1;
+    int typedWidth = 0;
+    const auto measure = [&](QLabel *label) {
+        QVERIFY(label);
+        QCOMPARE(label->text(), text);
+        shownWidth = label->sizeHint().width();
+        typedWidth = label->fontMetrics().horizontalAdvance(text);
+    };
+    if (window == u"question"_s) {
+        TDotazFrm dialog;
+        dialog.setQuestion(u"Dotaz"_s, text, 1);
+        measure(dialog.findChild<QLabel *>(u"Label1"_s));
+    } else {
+        whenModal([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            measure(box->findChild<QLabel *>(u"qt_msgbox_label"_s));
+            box->accept();
+        });
+        WidgetPrompter prompter;
+        prompter.message(text);
+    }
+    QVERIFY(shownWidth >= typedWidth);
 }
 
 QTEST_MAIN(DialogsTest)

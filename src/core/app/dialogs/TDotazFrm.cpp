@@ -56,6 +56,9 @@ TDotazFrm::TDotazFrm(QWidget *parent)
     m_text = new QLabel(m_panel);
     m_text->setObjectName(QStringLiteral("Label1"));
     m_text->setAlignment(Qt::AlignCenter);
+    // The text may quote the user's own words (a payment's name, a record's
+    // text, a file's path); they are shown as typed, never as markup.
+    m_text->setTextFormat(Qt::PlainText);
 
     m_yes = new QPushButton(QStringLiteral("Ano"), this);
     m_yes->setObjectName(QStringLiteral("Ano"));

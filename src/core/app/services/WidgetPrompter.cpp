@@ -27,6 +27,8 @@ void WidgetPrompter::message(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Rozvahon"), text, QMessageBox::Ok, owner());
     box.setObjectName(QStringLiteral("Message"));
+    // Messages may carry names and paths the user chose: shown as they are.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
