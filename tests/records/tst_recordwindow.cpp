@@ -23,6 +23,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -546,6 +547,84 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window->grid(), Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!window->isVisible());
+    }
+
+    void deletionLeavesTheFollowingRecordCurrent_data()
+    {
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QString>("current");
+
+        QTest::newRow("first") << 0 << QStringLiteral("B");
+        QTest::newRow("middle") << 1 << QStringLiteral("C");
+        QTest::newRow("last: the new last") << 2 << QStringLiteral("B");
+    }
+    void deletionLeavesTheFollowingRecordCurrent()
+    {
+        QFETCH(int, deleted);
+        {
+            auto ledger = openLedger(QStringLiteral("Cervenec.db"));
+            appendRows(*ledger, {QStringLiteral("3.7.2009;A;1"), QStringLiteral("4.7.2009;B;2"),
+                                 QStringLiteral("5.7.2009;C;3")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc červenec"), QStringLiteral("Cervenec.db"));
+        window->setDeletionConfirmation([](const QString &) { return true; });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QAbstractItemModel *model = window->grid()->model();
+        window->grid()->setCurrentIndex(model->index(deleted, 2));
+        window->findChild<QToolButton *>(QStringLiteral("E2"))->click();
+        Table &ledger = m_module2->table();
+        QTEST(ledger.field(LedgerField::Text).asString(), "current");
+        QCOMPARE(window->grid()->currentIndex().row(), ledger.position());
+        QCOMPARE(window->grid()->currentIndex().column(), 2);
+        QCOMPARE(ledger.recordCount(), 2);
+    }
+
+    void buttonsWithAnOpenCellEditor_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("confirmDeletion");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QStringList>("stored");
+
+        QTest::newRow("Dolů writes the typing and moves on") << "S2" << false << 1 << QStringList{"zmena", "B", "C"};
+        QTest::newRow("last record writes the typing") << "S4" << false << 2 << QStringList{"zmena", "B", "C"};
+        QTest::newRow("cancel drops the typing") << "E4" << false << 0 << QStringList{"A", "B", "C"};
+        QTest::newRow("deletion takes the typing along") << "E2" << true << 0 << QStringList{"B", "C"};
+        QTest::newRow("declined deletion keeps the typing") << "E2" << false << 0 << QStringList{"zmena", "B", "C"};
+    }
+    void buttonsWithAnOpenCellEditor()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, confirmDeletion);
+        {
+            auto ledger = openLedger(QStringLiteral("Cerven.db"));
+            appendRows(*ledger, {QStringLiteral("3.6.2009;A;1"), QStringLiteral("4.6.2009;B;2"),
+                                 QStringLiteral("5.6.2009;C;3")});
+        }
+        {
+            auto window = open(0, QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"));
+            window->setDeletionConfirmation([confirmDeletion](const QString &) { return confirmDeletion; });
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QAbstractItemModel *model = window->grid()->model();
+            window->grid()->setCurrentIndex(model->index(0, 1));
+            window->grid()->edit(model->index(0, 1));
+            auto *editor = qobject_cast<QComboBox *>(window->grid()->indexWidget(model->index(0, 1)));
+            QVERIFY(editor && editor->lineEdit());
+            editor->lineEdit()->selectAll();
+            QTest::keyClicks(editor->lineEdit(), QStringLiteral("zmena"));
+
+            window->findChild<QToolButton *>(button)->click();
+            QFETCH(int, position);
+            QCOMPARE(m_module2->table().position(), position);
+            QCOMPARE(window->grid()->currentIndex().row(), position);
+            QVERIFY(m_prompter->messages.isEmpty());
+            window->close();
+        }
+        auto ledger = openLedger(QStringLiteral("Cerven.db"));
+        QFETCH(QStringList, stored);
+        QCOMPARE(column(*ledger, LedgerField::Text), stored);
     }
 
     void totalKeepsTheGridsPlace()

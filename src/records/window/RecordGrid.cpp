@@ -25,6 +25,21 @@ void RecordGrid::commitOpenEditor()
     }
 }
 
+void RecordGrid::discardOpenEditor()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget *editor = indexWidget(currentIndex()))
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void RecordGrid::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    m_takingRowsAway = true;
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
+    m_takingRowsAway = false;
+}
+
 void RecordGrid::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;

@@ -141,9 +141,17 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
                 if (!current.isValid())
                     return;
                 m_column = current.column();
-                if (current.row() != previous.row())
+                if (current.row() != previous.row() && !m_grid->isTakingRowsAway())
                     guarded([&] { m_model->setCurrentRow(current.row()); });
             });
+    // A deleted row is gone from the table before the grid hears of it; the
+    // grid's own pick of a row in its place would move the table one
+    // record too far. The table's current record stays the one after it.
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        const int row = m_ledger.controlCurrentRow();
+        if (row >= 0 && row < m_model->rowCount())
+            m_grid->setCurrentIndex(m_model->index(row, m_column));
+    });
     connect(m_indicator, &QHeaderView::sectionClicked, this, &TForm3::toggleTick);
     connect(m_grid, &RecordGrid::deleteRequested, this, &TForm3::deleteCurrent);
     connect(m_grid, &RecordGrid::insertRequested, this, &TForm3::insertAbove);
@@ -219,16 +227,27 @@ void TForm3::buildToolbarActions()
     const auto onClick = [this, &bar](ToolbarControl control, auto slot) {
         connect(bar.button(control), &QToolButton::clicked, this, slot);
     };
-    onClick(ToolbarControl::S1, [this] { guarded([this] { m_ledger.first(); }); });
-    onClick(ToolbarControl::S3, [this] { guarded([this] { m_ledger.prior(); }); });
-    onClick(ToolbarControl::S2, [this] { guarded([this] { m_ledger.next(); }); });
-    onClick(ToolbarControl::S4, [this] { guarded([this] { m_ledger.last(); }); });
+    // What a cell editor holds is written before the cursor moves: written
+    // afterwards it would pull the cursor back to the edited row.
+    const auto move = [this](void (Table::*step)()) {
+        m_grid->commitOpenEditor();
+        guarded([this, step] { (m_ledger.*step)(); });
+    };
+    onClick(ToolbarControl::S1, [move] { move(&Table::first); });
+    onClick(ToolbarControl::S3, [move] { move(&Table::prior); });
+    onClick(ToolbarControl::S2, [move] { move(&Table::next); });
+    onClick(ToolbarControl::S4, [move] { move(&Table::last); });
     onClick(ToolbarControl::E2, [this] { deleteCurrent(); });
     onClick(ToolbarControl::E3, [this] {
         m_grid->commitOpenEditor();
         guarded([this] { RecordEdits::postPending(m_ledger); });
     });
-    onClick(ToolbarControl::E4, [this] { guarded([this] { m_ledger.cancel(); }); });
+    // The buttons take no focus, so an open cell editor is still there:
+    // its typing belongs to the edit being cancelled.
+    onClick(ToolbarControl::E4, [this] {
+        m_grid->discardOpenEditor();
+        guarded([this] { m_ledger.cancel(); });
+    });
     onClick(ToolbarControl::RowColour, [this] { chooseRowColour(); });
     onClick(ToolbarControl::BtnZavrit, [this] { close(); });
     onClick(ToolbarControl::BtnCalc, [this] { runCommand(RecordCommand::Calculator, 0); });
@@ -568,6 +587,7 @@ void TForm3::VlozitMesic(int month)
     if (!m_otherMonth || month < 0 || month >= MonthTotals::MenuEntries)
         return;
     const MonthTotals::Entry &entry = MonthTotals::entries()[std::size_t(month)];
+    m_grid->commitOpenEditor();
     setBusy(true);
     guarded([&] {
         MonthTotals::VlozitMesic(m_ledger, *m_otherMonth, QString::fromUtf8(entry.monthName),
@@ -578,8 +598,16 @@ void TForm3::VlozitMesic(int month)
 
 void TForm3::deleteCurrent()
 {
-    const RecordDeletion::Confirmation confirm =
+    const RecordDeletion::Confirmation ask =
         m_confirm ? m_confirm : [this](const QString &date) { return TFrmSmazat::confirm(date, this); };
+    // The typing of an open cell editor goes with its record; written after
+    // the deletion it would land in the record that follows.
+    const RecordDeletion::Confirmation confirm = [this, &ask](const QString &date) {
+        const bool yes = ask(date);
+        if (yes)
+            m_grid->discardOpenEditor();
+        return yes;
+    };
     bool deleted = false;
     guarded([&] { deleted = RecordDeletion::deleteCurrent(m_ledger, m_prompter, confirm); });
     if (deleted)
@@ -588,12 +616,14 @@ void TForm3::deleteCurrent()
 
 void TForm3::insertAbove()
 {
+    m_grid->commitOpenEditor();
     guarded([this] { m_ledger.insert(); });
     m_grid->setFocus();
 }
 
 void TForm3::changeSupplement()
 {
+    m_grid->commitOpenEditor();
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
     TFrmZmenaNazvu dialog(m_ledger.field(LedgerField::Supplement).asString(), this);
@@ -603,6 +633,7 @@ void TForm3::changeSupplement()
 
 void TForm3::chooseRowColour()
 {
+    m_grid->commitOpenEditor();
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
     const std::optional<int> colour = m_prompter.chooseColor(RecordEdits::rowColour(m_ledger));
@@ -632,6 +663,7 @@ void TForm3::setTicksFilter(bool on)
 {
     if (!m_ledger.isOpen())
         return;
+    m_grid->commitOpenEditor();
     guarded([&] {
         RecordEdits::postPending(m_ledger);
         m_ledger.setFilter(m_ticks.filter(m_ledger.fieldIndex(LedgerField::RowNumber)));
