@@ -592,6 +592,8 @@ private slots:
         QTest::newRow("cancel drops the typing") << "E4" << false << 0 << QStringList{"A", "B", "C"};
         QTest::newRow("deletion takes the typing along") << "E2" << true << 0 << QStringList{"B", "C"};
         QTest::newRow("declined deletion keeps the typing") << "E2" << false << 0 << QStringList{"zmena", "B", "C"};
+        QTest::newRow("row colour writes the typing") << "BtnBarva" << false << 0 << QStringList{"zmena", "B", "C"};
+        QTest::newRow("filter writes the typing first") << "BtnFiltrace" << false << -1 << QStringList{"zmena", "B", "C"};
     }
     void buttonsWithAnOpenCellEditor()
     {
