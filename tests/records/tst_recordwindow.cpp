@@ -580,6 +580,50 @@ private slots:
         QCOMPARE(ledger.recordCount(), 2);
     }
 
+    void typingAfterAnInsertGoesToTheNewRecord_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<int>("above");
+        QTest::addColumn<QStringList>("stored");
+
+        QTest::newRow("Insert key above the second") << false << 1 << QStringList{"A", "novy", "B"};
+        QTest::newRow("Insert key above the first") << false << 0 << QStringList{"novy", "A", "B"};
+        QTest::newRow("add menu above the second") << true << 1 << QStringList{"A", "novy", "B"};
+    }
+    void typingAfterAnInsertGoesToTheNewRecord()
+    {
+        QFETCH(bool, byMenu);
+        QFETCH(int, above);
+        {
+            auto ledger = openLedger(QStringLiteral("Cerven.db"));
+            appendRows(*ledger, {QStringLiteral("3.6.2009;A;1"), QStringLiteral("4.6.2009;B;2")});
+        }
+        {
+            auto window = open(0, QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"));
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QAbstractItemModel *model = window->grid()->model();
+            window->grid()->setFocus();
+            window->grid()->setCurrentIndex(model->index(above, 1));
+            if (byMenu)
+                window->menus()->actions(RecordCommand::InsertAbove).first()->trigger();
+            else
+                QTest::keyClick(window->grid(), Qt::Key_Insert);
+            Table &ledger = m_module2->table();
+            QCOMPARE(ledger.state(), Table::State::Insert);
+            QCOMPARE(window->grid()->currentIndex().row(), ledger.controlCurrentRow());
+            // The first key opens the cell editor, the rest go into it.
+            QTest::keyClick(window->grid(), Qt::Key_N);
+            auto *editor = qobject_cast<QComboBox *>(window->grid()->indexWidget(window->grid()->currentIndex()));
+            QVERIFY(editor && editor->lineEdit());
+            QTest::keyClicks(editor->lineEdit(), QStringLiteral("ovy"));
+            QTest::keyClick(editor, Qt::Key_Return);
+            window->close();
+        }
+        auto ledger = openLedger(QStringLiteral("Cerven.db"));
+        QTEST(column(*ledger, LedgerField::Text), "stored");
+    }
+
     void buttonsWithAnOpenCellEditor_data()
     {
         QTest::addColumn<QString>("button");

@@ -147,11 +147,16 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
     // A deleted row is gone from the table before the grid hears of it; the
     // grid's own pick of a row in its place would move the table one
     // record too far. The table's current record stays the one after it.
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
+    // A row inserted above the grid's current row pushes the grid down a
+    // row, away from the table's new record: typing would go to the record
+    // below it.
+    const auto followTable = [this] {
         const int row = m_ledger.controlCurrentRow();
-        if (row >= 0 && row < m_model->rowCount())
+        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
             m_grid->setCurrentIndex(m_model->index(row, m_column));
-    });
+    };
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, followTable);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, followTable);
     connect(m_indicator, &QHeaderView::sectionClicked, this, &TForm3::toggleTick);
     connect(m_grid, &RecordGrid::deleteRequested, this, &TForm3::deleteCurrent);
     connect(m_grid, &RecordGrid::insertRequested, this, &TForm3::insertAbove);
