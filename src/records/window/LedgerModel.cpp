@@ -3,7 +3,7 @@
 #include "core/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/RowTicks.h"
-#include "records/window/Colours.h"
+#include "widgets/Colours.h"
 
 #include <QColor>
 #include <QFont>

@@ -15,7 +15,7 @@
 #include "records/ledger/RecordEdits.h"
 #include "records/ledger/Renumbering.h"
 #include "records/window/ButtonToolbar.h"
-#include "records/window/Colours.h"
+#include "widgets/Colours.h"
 #include "records/window/DigitalClock.h"
 #include "records/window/IndicatorHeader.h"
 #include "records/window/KeyboardLocks.h"

@@ -1,18 +1,12 @@
 #include "core/app/services/WidgetPrompter.h"
 
 #include "core/app/dialogs/TDotazFrm.h"
+#include "widgets/Colours.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-
-namespace StoredColor {
-int fromRgb(int red, int green, int blue) { return (blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF); }
-int red(int stored) { return stored & 0xFF; }
-int green(int stored) { return (stored >> 8) & 0xFF; }
-int blue(int stored) { return (stored >> 16) & 0xFF; }
-} // namespace StoredColor
 
 QWidget *WidgetPrompter::owner()
 {
@@ -45,11 +39,9 @@ QString WidgetPrompter::saveFileName(const QString &title, const QString &direct
 std::optional<int> WidgetPrompter::chooseColor(int initial)
 {
     // System colours (negative values) start the dialog on black.
-    const QColor start = initial < 0 ? QColor(Qt::black)
-                                     : QColor(StoredColor::red(initial), StoredColor::green(initial),
-                                              StoredColor::blue(initial));
+    const QColor start = initial < 0 ? QColor(Qt::black) : Colours::fromValue(initial);
     const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid())
         return std::nullopt;
-    return StoredColor::fromRgb(chosen.red(), chosen.green(), chosen.blue());
+    return Colours::toValue(chosen);
 }

@@ -19,11 +19,3 @@ public:
     // The window a dialog belongs to: the modal window, else the active one.
     static QWidget *owner();
 };
-
-// Colours as the program stores them (0x00BBGGRR) and back.
-namespace StoredColor {
-int fromRgb(int red, int green, int blue);
-int red(int stored);
-int green(int stored);
-int blue(int stored);
-} // namespace StoredColor

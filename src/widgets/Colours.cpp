@@ -1,4 +1,4 @@
-#include "records/window/Colours.h"
+#include "widgets/Colours.h"
 
 namespace Colours {
 
