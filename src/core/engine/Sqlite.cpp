@@ -16,8 +16,9 @@ void Connection::open(const QString &path, bool create)
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
         sqlite3_close(db);
-        throw EngineError(message);
+        throw EngineError(message, code);
     }
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
@@ -37,7 +38,7 @@ void Connection::exec(const char *sql)
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = error ? QString::fromUtf8(error) : errorMessage();
         sqlite3_free(error);
-        throw EngineError(message);
+        throw EngineError(message, errorCode());
     }
 }
 
@@ -45,6 +46,8 @@ QString Connection::errorMessage() const
 {
     return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("no database");
 }
+
+int Connection::errorCode() const { return m_db ? sqlite3_extended_errcode(m_db) : SQLITE_MISUSE; }
 
 qint64 Connection::lastInsertRowId() const { return sqlite3_last_insert_rowid(m_db); }
 
@@ -62,7 +65,7 @@ void Statement::prepare(Connection &connection, const QString &sql)
     if (sqlite3_prepare_v3(connection.handle(), utf8.constData(), int(utf8.size()),
                            SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr) != SQLITE_OK) {
         m_stmt = nullptr;
-        throw EngineError(connection.errorMessage());
+        throw EngineError(connection.errorMessage(), connection.errorCode());
     }
 }
 
@@ -82,8 +85,9 @@ bool Statement::step()
     if (rc == SQLITE_DONE)
         return false;
     const QString message = m_connection->errorMessage();
+    const int code = m_connection->errorCode();
     sqlite3_reset(m_stmt);
-    throw EngineError(message);
+    throw EngineError(message, code ? code : rc);
 }
 
 void Statement::run()

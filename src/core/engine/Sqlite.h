@@ -7,7 +7,7 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 // Thin RAII wrappers over SQLite's C API. Every failure becomes an
-// EngineError that carries SQLite's own message.
+// EngineError that carries SQLite's own message and result code.
 namespace sqlite {
 
 class Connection
@@ -27,6 +27,7 @@ public:
     void exec(const char *sql);
     void exec(const QString &sql) { exec(sql.toUtf8().constData()); }
     QString errorMessage() const;
+    int errorCode() const; // SQLite's extended result code of the last failure
     qint64 lastInsertRowId() const;
     int changes() const;
     bool inTransaction() const;

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/Catalogue.h"
 #include "core/engine/EngineError.h"
+#include "core/engine/EngineMessages.h"
 #include "core/format/Locale.h"
 #include "core/platform/Paths.h"
 
@@ -14,9 +15,13 @@
 
 namespace {
 
-// The hidden last column: the row's place in the stored order. It is the
-// rowid, so walks in stored order are walks along the table's own b-tree.
+// The hidden columns after the fields: the row's place in the stored order
+// (unique, so walks in stored order follow its index) and the row's
+// identity, the rowid, which SQLite never hands out twice (AUTOINCREMENT).
 const QString OrderColumn = QStringLiteral("_poradi");
+const QString IdColumn = QStringLiteral("_id");
+const QString OrderDeclaration = QStringLiteral(" INTEGER NOT NULL UNIQUE");
+const QString IdDeclaration = QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
 // New rows are placed this far apart, so that about thirty rows can be
 // inserted at one spot before the order keys are spread out again.
 constexpr qint64 OrderGap = qint64(1) << 32;
@@ -110,6 +115,16 @@ bool sameValue(const QVariant &a, const QVariant &b)
 }
 
 QString quotedName(const QString &name) { return QStringLiteral("„") + name + QStringLiteral("“"); }
+
+QString hiddenColumns()
+{
+    return sqlite::quoted(OrderColumn) + OrderDeclaration + QStringLiteral(", ") + sqlite::quoted(IdColumn) + IdDeclaration;
+}
+
+const QString RowDeleted = QStringLiteral("Záznam byl mezitím smazán v jiném okně programu. Tabulka %1 je načtena "
+                                          "znovu; zkontrolujte ji a změnu zadejte znovu.");
+const QString RowChanged = QStringLiteral("Záznam byl mezitím změněn v jiném okně programu. Tabulka %1 je načtena "
+                                          "znovu; zkontrolujte záznam a změnu zadejte znovu.");
 
 } // namespace
 
@@ -399,7 +414,7 @@ void Table::create(const QString &path, const Layout &layout)
     QStringList columns;
     for (const FieldDef &field : layout)
         columns << sqlite::quoted(field.name) + QLatin1Char(' ') + FieldTypes::declaredType(field);
-    columns << sqlite::quoted(OrderColumn) + QStringLiteral(" INTEGER PRIMARY KEY");
+    columns << hiddenColumns();
     const QString name = QFileInfo(path).completeBaseName();
     sqlite::Connection db;
     db.open(path, true);
@@ -434,14 +449,30 @@ void Table::openFile()
     const QString path = filePath();
     const QString shown = quotedName(QDir(m_folder).filePath(m_tableName).replace(QLatin1Char('/'), QLatin1Char('\\')));
     const QFileInfo info(path);
+    if (info.isDir())
+        throw EngineError(QStringLiteral("Tabulku %1 nelze otevřít: na jejím místě je složka, ne soubor. Složku "
+                                         "přejmenujte nebo přesuňte jinam.").arg(shown));
     if (!info.isFile())
         throw EngineError(QStringLiteral("Tabulka %1 neexistuje.").arg(shown));
+    if (info.size() == 0)
+        throw EngineError(QStringLiteral("Soubor %1 je prázdný (0 bajtů), tabulka v něm není. Obnovte jej ze zálohy, "
+                                         "nebo jej smažte a program při příštím spuštění doplní prázdnou tabulku.")
+                              .arg(shown));
+    // A table the program may not write would open half-way and fail at
+    // the first post: it is refused, and the file is left as it is.
+    // The owner's write bit counts even where the user could write anyway
+    // (root): a file someone marked read-only is not written behind them.
+    auto writable = [](const QFileInfo &file) { return file.isWritable() && (file.permissions() & QFile::WriteOwner); };
+    if (!writable(info) || !writable(QFileInfo(info.absolutePath())))
+        throw EngineError(QStringLiteral("Tabulka %1 je jen pro čtení, program do ní nemůže zapisovat. Povolte zápis "
+                                         "do souboru i do jeho složky a otevřete ji znovu.").arg(shown));
 
     auto notOurs = [&](const QString &why) {
         return EngineError(QStringLiteral("Soubor %1 není tabulka programu Rozvahon: %2").arg(shown, why));
     };
 
     try {
+        // Nothing is written to the file until it has proved to be ours.
         m_db.open(path, false);
         m_db.exec("PRAGMA busy_timeout=5000");
         sqlite::Statement probe;
@@ -463,33 +494,53 @@ void Table::openFile()
                 throw notOurs(QStringLiteral("soubor je zkrácený nebo poškozený."));
         }
 
-        m_db.exec("PRAGMA journal_mode=WAL");
-        m_db.exec("PRAGMA synchronous=FULL");
-
+        struct Column
+        {
+            QString name;
+            QString type;
+            bool key;
+        };
+        QList<Column> columns;
+        sqlite::Statement described;
+        described.prepare(m_db, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(%1)")
+                                    .arg(QLatin1Char('\'') + QString(tables.first()).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'')));
+        while (described.step())
+            columns.append({described.columnText(0), described.columnText(1), described.columnInt(2) == 1});
+        described.finalize();
+        auto isInteger = [](const Column &column) {
+            return column.type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        };
+        // The current form ends in the order and the identity; the form of
+        // the first version ends in the order alone, which was the row key.
+        qsizetype fieldCount = 0;
+        bool firstVersion = false;
+        const qsizetype n = columns.size();
+        if (n >= 2 && columns[n - 2].name == OrderColumn && columns[n - 1].name == IdColumn) {
+            if (!isInteger(columns[n - 2]) || !isInteger(columns[n - 1]) || !columns[n - 1].key)
+                throw notOurs(QStringLiteral("sloupec pořadí nebo identity má špatný typ."));
+            fieldCount = n - 2;
+        } else if (n >= 1 && columns[n - 1].name == OrderColumn) {
+            if (!isInteger(columns[n - 1]) || !columns[n - 1].key)
+                throw notOurs(QStringLiteral("sloupec pořadí má špatný typ."));
+            fieldCount = n - 1;
+            firstVersion = true;
+        } else {
+            for (const Column &column : columns)
+                if (column.name == OrderColumn)
+                    throw notOurs(QStringLiteral("sloupec pořadí není poslední."));
+            throw notOurs(QStringLiteral("chybí sloupec pořadí řádků."));
+        }
         Layout layout;
-        sqlite::Statement columns;
-        columns.prepare(m_db, QStringLiteral("SELECT name, type, pk FROM pragma_table_info(%1)")
-                                  .arg(QLatin1Char('\'') + tables.first().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'')));
-        bool hasOrder = false;
-        while (columns.step()) {
-            const QString name = columns.columnText(0);
-            const QString type = columns.columnText(1);
-            if (hasOrder)
+        for (qsizetype i = 0; i < fieldCount; ++i) {
+            const Column &column = columns[i];
+            if (column.name == OrderColumn || column.name == IdColumn)
                 throw notOurs(QStringLiteral("sloupec pořadí není poslední."));
-            if (name == OrderColumn) {
-                if (type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) != 0 || columns.columnInt(2) != 1)
-                    throw notOurs(QStringLiteral("sloupec pořadí má špatný typ."));
-                hasOrder = true;
-                continue;
-            }
             FieldDef def;
-            def.name = name;
-            if (!FieldTypes::fromDeclaredType(type, &def.type, &def.size))
-                throw notOurs(QStringLiteral("pole %1 má neznámý typ %2.").arg(quotedName(name), type));
+            def.name = column.name;
+            if (!FieldTypes::fromDeclaredType(column.type, &def.type, &def.size))
+                throw notOurs(QStringLiteral("pole %1 má neznámý typ %2.").arg(quotedName(column.name), column.type));
             layout << def;
         }
-        if (!hasOrder)
-            throw notOurs(QStringLiteral("chybí sloupec pořadí řádků."));
 
         std::optional<Layout> expected = m_expected;
         if (!expected)
@@ -517,23 +568,61 @@ void Table::openFile()
         }
         m_layout = layout;
 
+        m_db.exec("PRAGMA journal_mode=WAL");
+        m_db.exec("PRAGMA synchronous=FULL");
+        if (firstVersion)
+            upgradeLayout(tables.first());
+
         QStringList names;
         for (const FieldDef &field : m_layout)
             names << sqlite::quoted(field.name);
         const QString list = names.join(QStringLiteral(", "));
-        const QString order = sqlite::quoted(OrderColumn);
         m_scanFields.clear();
         m_scanColumnOf.assign(size_t(m_layout.size()), -1);
         prepareScan();
-        m_fetch.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(list, m_sql, order));
+        m_fetch.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?1").arg(list, m_sql, sqlite::quoted(IdColumn)));
         loadOrder();
     } catch (const EngineError &error) {
+        if (error.sqliteCode() != 0)
+            throw EngineError(QStringLiteral("Tabulku %1 nelze otevřít. ").arg(shown) + EngineMessages::explain(error, shown),
+                              error.sqliteCode());
         if (error.message().startsWith(QStringLiteral("Soubor ")) || error.message().startsWith(QStringLiteral("Tabulka ")))
             throw;
         throw EngineError(QStringLiteral("Tabulku %1 nelze otevřít: %2").arg(shown, error.message()));
     }
     if (m_filtered)
         applyFilter();
+}
+
+// A table of the first version kept its rows keyed by their place, which
+// moves when the places are spread out: it is rewritten in the current form
+// in one transaction, rows, order and values unchanged.
+void Table::upgradeLayout(const QString &table)
+{
+    QStringList declared, names;
+    for (const FieldDef &field : m_layout) {
+        declared << sqlite::quoted(field.name) + QLatin1Char(' ') + FieldTypes::declaredType(field);
+        names << sqlite::quoted(field.name);
+    }
+    declared << hiddenColumns();
+    names << sqlite::quoted(OrderColumn);
+    const QString fresh = sqlite::quoted(QStringLiteral("_prevod_") + table);
+    const QString list = names.join(QStringLiteral(", "));
+    m_db.exec("BEGIN IMMEDIATE");
+    try {
+        m_db.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(fresh, declared.join(QStringLiteral(", "))));
+        m_db.exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY %4")
+                      .arg(fresh, list, m_sql, sqlite::quoted(OrderColumn)));
+        m_db.exec(QStringLiteral("DROP TABLE %1").arg(m_sql));
+        m_db.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(fresh, m_sql));
+        m_db.exec("COMMIT");
+    } catch (const EngineError &) {
+        try {
+            m_db.exec("ROLLBACK");
+        } catch (const EngineError &) {
+        }
+        throw;
+    }
 }
 
 void Table::loadOrder()
@@ -543,10 +632,74 @@ void Table::loadOrder()
     m_nextAutoIncrement = 0;
     m_all.clear();
     sqlite::Statement keys;
-    keys.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(sqlite::quoted(OrderColumn), m_sql));
+    keys.prepare(m_db, QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                           .arg(sqlite::quoted(OrderColumn), sqlite::quoted(IdColumn), m_sql));
     while (keys.step())
-        m_all.push_back(keys.columnInt(0));
+        m_all.push_back({keys.columnInt(0), keys.columnInt(1)});
+    keys.finalize();
     m_rows = m_all;
+    m_dataVersion = fileVersion();
+}
+
+qint64 Table::fileVersion() const
+{
+    sqlite::Statement version;
+    version.prepare(m_db, QStringLiteral("PRAGMA data_version"));
+    return version.step() ? version.columnInt(0) : 0;
+}
+
+int Table::indexOfId(const std::vector<RowKey> &rows, qint64 id)
+{
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].id == id)
+            return int(i);
+    return -1;
+}
+
+// Reads the keys and the filter afresh; the cursor stays on its row, or
+// where it was when the row is gone. A row being inserted keeps its place
+// before the row it was to go before.
+void Table::reloadKeepingPlace()
+{
+    const int index = m_pos;
+    const qint64 current = m_pos >= 0 && m_pos < int(m_rows.size()) ? m_rows[m_pos].id : -1;
+    const bool inserting = m_state == State::Insert;
+    const qint64 before = inserting && m_insertRow < int(m_rows.size()) ? m_rows[m_insertRow].id : -1;
+    loadOrder();
+    if (m_filtered)
+        applyFilter();
+    const int found = current >= 0 ? indexOfId(m_rows, current) : -1;
+    m_pos = m_rows.empty() ? -1 : found >= 0 ? found : std::clamp(index, 0, int(m_rows.size()) - 1);
+    if (inserting) {
+        const int at = before >= 0 ? indexOfId(m_rows, before) : -1;
+        m_insertRow = at >= 0 ? at : int(m_rows.size());
+    }
+    m_eof = m_rows.empty();
+    m_bof = m_rows.empty() || m_pos == 0;
+    notifyReset();
+}
+
+bool Table::syncWithFile()
+{
+    if (!isOpen() || fileVersion() == m_dataVersion)
+        return false;
+    reloadKeepingPlace();
+    return true;
+}
+
+void Table::failStale(Operation operation, const QString &message)
+{
+    if (m_state == State::Edit || m_state == State::Insert) {
+        m_buffer.clear();
+        m_modified = false;
+        m_insertRow = -1;
+        setState(State::Browse);
+    }
+    try {
+        reloadKeepingPlace();
+    } catch (const EngineError &) {
+    }
+    fail(operation, message.arg(quotedName(m_tableName)));
 }
 
 void Table::close()
@@ -581,23 +734,11 @@ void Table::refresh()
     if (!isOpen())
         return;
     checkBrowseMode();
-    const std::optional<qint64> current = m_pos >= 0 ? std::optional<qint64>(m_rows[m_pos]) : std::nullopt;
     try {
-        loadOrder();
-        if (m_filtered)
-            applyFilter();
+        reloadKeepingPlace();
     } catch (const EngineError &error) {
-        fail(Operation::Update, error.message());
+        fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
     }
-    int position = m_rows.empty() ? -1 : 0;
-    if (current) {
-        const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), *current);
-        position = it == m_rows.end() ? int(m_rows.size()) - 1 : int(it - m_rows.begin());
-    }
-    m_pos = position;
-    m_eof = m_rows.empty();
-    m_bof = m_rows.empty() || m_pos == 0;
-    notifyReset();
 }
 
 // ---------------------------------------------------------------- cursor
@@ -634,6 +775,7 @@ void Table::first()
     if (!isOpen())
         return;
     checkBrowseMode();
+    syncWithFile();
     scrolled(m_rows.empty() ? -1 : 0, true, m_rows.empty());
 }
 
@@ -642,6 +784,7 @@ void Table::last()
     if (!isOpen())
         return;
     checkBrowseMode();
+    syncWithFile();
     scrolled(int(m_rows.size()) - 1, m_rows.empty(), true);
 }
 
@@ -681,20 +824,17 @@ void Table::moveTo(int position)
         scrolled(position, position == 0, false);
 }
 
-Table::Bookmark Table::bookmark() const { return m_pos >= 0 && m_pos < int(m_rows.size()) ? m_rows[m_pos] : -1; }
+Table::Bookmark Table::bookmark() const { return m_pos >= 0 && m_pos < int(m_rows.size()) ? m_rows[m_pos].id : -1; }
 
-bool Table::bookmarkValid(Bookmark bookmark) const
-{
-    return std::binary_search(m_rows.begin(), m_rows.end(), bookmark);
-}
+bool Table::bookmarkValid(Bookmark bookmark) const { return bookmark >= 0 && indexOfId(m_rows, bookmark) >= 0; }
 
 void Table::gotoBookmark(Bookmark bookmark)
 {
     checkBrowseMode();
-    const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), bookmark);
-    if (it == m_rows.end() || *it != bookmark)
+    const int index = indexOfId(m_rows, bookmark);
+    if (index < 0)
         throw EngineError(QStringLiteral("Záznam nebyl nalezen."));
-    scrolled(int(it - m_rows.begin()), false, false);
+    scrolled(index, false, false);
 }
 
 void Table::disableControls() { ++m_controlsDisabled; }
@@ -726,7 +866,7 @@ void Table::prepareScan() const
     for (int field : m_scanFields)
         names << sqlite::quoted(m_layout.at(field).name);
     const QString order = sqlite::quoted(OrderColumn);
-    names << order;
+    names << order << sqlite::quoted(IdColumn);
     m_scan.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
                              .arg(names.join(QStringLiteral(", ")), m_sql, order));
 }
@@ -752,31 +892,35 @@ int Table::scanColumn(int field) const
 }
 
 // Puts the scan statement on the current row. A walk in stored order only
-// steps the statement; any other move seeks by the order key.
+// steps the statement; any other move seeks by the order key. The row found
+// there must have the identity the cursor knows, or it is not the row.
 bool Table::seekCurrent() const
 {
     if (m_pos < 0 || m_pos >= int(m_rows.size()))
         return false;
-    const qint64 wanted = m_rows[m_pos];
+    const RowKey wanted = m_rows[m_pos];
     if (m_scanLive && m_scanPos == m_pos)
         return true;
     const int orderColumn = int(m_scanFields.size());
-    if (m_scanLive && m_scanPos >= 0 && m_scanPos == m_pos - 1 && m_scanOrder < wanted) {
+    const int idColumn = orderColumn + 1;
+    if (m_scanLive && m_scanPos >= 0 && m_scanPos == m_pos - 1 && m_scanOrder < wanted.order) {
         while (m_scan.step()) {
             m_scanOrder = m_scan.columnInt(orderColumn);
-            if (m_scanOrder >= wanted)
+            m_scanId = m_scan.columnInt(idColumn);
+            if (m_scanOrder >= wanted.order)
                 break;
         }
-        if (m_scanOrder == wanted) {
+        if (m_scanOrder == wanted.order && m_scanId == wanted.id) {
             m_scanPos = m_pos;
             return true;
         }
     }
     m_scan.reset();
-    m_scan.bindInt(1, wanted);
+    m_scan.bindInt(1, wanted.order);
     m_scanLive = m_scan.step();
     m_scanOrder = m_scanLive ? m_scan.columnInt(orderColumn) : 0;
-    m_scanPos = m_scanLive && m_scanOrder == wanted ? m_pos : -1;
+    m_scanId = m_scanLive ? m_scan.columnInt(idColumn) : 0;
+    m_scanPos = m_scanLive && m_scanOrder == wanted.order && m_scanId == wanted.id ? m_pos : -1;
     return m_scanPos == m_pos;
 }
 
@@ -786,8 +930,10 @@ QVariant Table::storedValue(int field) const
         const int column = scanColumn(field);
         if (m_probing)
             return readColumn(m_scan, column, m_layout.at(field));
-        if (!seekCurrent())
-            return QVariant(); // the row went away under another holder
+        if (m_pos < 0 || m_pos >= int(m_rows.size()))
+            return QVariant();
+        if (!seekCurrent()) // the row moved or went away under another cursor
+            return fetchedValue(m_rows[m_pos].id, field);
         return readColumn(m_scan, column, m_layout.at(field));
     } catch (const EngineError &) {
         resetScan();
@@ -795,19 +941,33 @@ QVariant Table::storedValue(int field) const
     }
 }
 
-QVariant Table::fetchedValue(qint64 order, int field) const
+bool Table::readStored(qint64 id, QVector<QVariant> &row) const
 {
-    auto cached = m_rowCache.constFind(order);
-    if (cached == m_rowCache.cend()) {
-        QVector<QVariant> row(m_layout.size());
-        m_fetch.bindInt(1, order);
-        if (m_fetch.step())
+    row = QVector<QVariant>(m_layout.size());
+    m_fetch.bindInt(1, id);
+    bool found = false;
+    try {
+        found = m_fetch.step();
+        if (found)
             for (int i = 0; i < m_layout.size(); ++i)
                 row[i] = readColumn(m_fetch, i, m_layout.at(i));
+    } catch (...) {
         m_fetch.reset();
+        throw;
+    }
+    m_fetch.reset();
+    return found;
+}
+
+QVariant Table::fetchedValue(qint64 id, int field) const
+{
+    auto cached = m_rowCache.constFind(id);
+    if (cached == m_rowCache.cend()) {
+        QVector<QVariant> row;
+        readStored(id, row);
         if (m_rowCache.size() >= RowCacheLimit)
             m_rowCache.clear();
-        cached = m_rowCache.insert(order, row);
+        cached = m_rowCache.insert(id, row);
     }
     return cached->at(field);
 }
@@ -864,10 +1024,15 @@ void Table::setState(State state)
 
 void Table::loadBuffer()
 {
-    // The whole row by its key, so that the walk's narrow scan stays narrow.
-    m_original.resize(m_layout.size());
-    for (int i = 0; i < m_layout.size(); ++i)
-        m_original[i] = fetchedValue(m_rows[m_pos], i);
+    // The whole row as stored now, by its identity, so that the walk's
+    // narrow scan stays narrow and an edit starts from what is on disk.
+    const qint64 id = m_rows[m_pos].id;
+    m_rowCache.remove(id);
+    QVector<QVariant> row;
+    if (!readStored(id, row))
+        failStale(Operation::Edit, RowDeleted);
+    m_rowCache.insert(id, row);
+    m_original = row;
     m_buffer = m_original;
     m_modified = false;
 }
@@ -878,6 +1043,14 @@ void Table::edit()
         return;
     if (!isOpen())
         fail(Operation::Edit, QStringLiteral("Tabulka %1 není otevřená.").arg(quotedName(m_tableName)));
+    const qint64 current = m_rows.empty() ? -1 : m_rows[m_pos].id;
+    try {
+        syncWithFile();
+    } catch (const EngineError &error) {
+        fail(Operation::Edit, EngineMessages::explain(error, quotedName(m_tableName)));
+    }
+    if (current >= 0 && (m_pos < 0 || m_rows[m_pos].id != current))
+        failStale(Operation::Edit, RowDeleted);
     if (m_rows.empty()) {
         append();
         return;
@@ -885,7 +1058,9 @@ void Table::edit()
     try {
         loadBuffer();
     } catch (const EngineError &error) {
-        fail(Operation::Edit, error.message());
+        if (error.sqliteCode() == 0)
+            throw;
+        fail(Operation::Edit, EngineMessages::explain(error, quotedName(m_tableName)));
     }
     setState(State::Edit);
 }
@@ -928,12 +1103,13 @@ void Table::insert()
 qint64 Table::orderForNewRow()
 {
     if (m_insertRow >= int(m_rows.size()))
-        return m_all.empty() ? OrderGap : m_all.back() + OrderGap;
+        return m_all.empty() ? OrderGap : m_all.back().order + OrderGap;
     // Before the row at the cursor, in stored order (the filter may hide
     // rows in between, which keep their places).
-    const qint64 next = m_rows[m_insertRow];
-    const auto it = std::lower_bound(m_all.begin(), m_all.end(), next);
-    const qint64 previous = it == m_all.begin() ? 0 : *(it - 1);
+    const qint64 next = m_rows[m_insertRow].order;
+    const auto it = std::lower_bound(m_all.begin(), m_all.end(), next,
+                                     [](const RowKey &row, qint64 order) { return row.order < order; });
+    const qint64 previous = it == m_all.begin() ? 0 : (it - 1)->order;
     if (next - previous < 2)
         return -1;
     return previous + (next - previous) / 2;
@@ -948,27 +1124,26 @@ void Table::respaceOrder()
     // key turns negative, then each row takes its new positive key.
     m_db.exec(QStringLiteral("UPDATE %1 SET %2 = -%2").arg(m_sql, order));
     sqlite::Statement move;
-    move.prepare(m_db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %2 = ?2").arg(m_sql, order));
+    move.prepare(m_db, QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3 = ?2").arg(m_sql, order, sqlite::quoted(IdColumn)));
     qint64 gap = OrderGap;
     while (gap > 2 && qint64(m_all.size() + 2) > std::numeric_limits<qint64>::max() / 2 / gap)
         gap /= 2;
-    std::vector<qint64> fresh(m_all.size());
+    std::vector<RowKey> fresh(m_all.size());
     for (size_t i = 0; i < m_all.size(); ++i) {
-        fresh[i] = qint64(i + 1) * gap;
-        move.bindInt(1, fresh[i]);
-        move.bindInt(2, -m_all[i]);
+        fresh[i] = {qint64(i + 1) * gap, m_all[i].id};
+        move.bindInt(1, fresh[i].order);
+        move.bindInt(2, m_all[i].id);
         move.run();
     }
     // The visible rows are a subsequence of all rows: map them in one pass.
-    std::vector<qint64> rows;
+    std::vector<RowKey> rows;
     rows.reserve(m_rows.size());
     size_t j = 0;
-    for (qint64 key : m_rows) {
-        while (m_all[j] != key)
+    for (const RowKey &key : m_rows) {
+        while (m_all[j].id != key.id)
             ++j;
         rows.push_back(fresh[j]);
     }
-    m_rowCache.clear();
     m_all.swap(fresh);
     m_rows.swap(rows);
 }
@@ -998,14 +1173,12 @@ void Table::writeUpdate(const QList<int> &changed)
         sets << sqlite::quoted(m_layout.at(changed[i]).name) + QStringLiteral(" = ?%1").arg(i + 1);
     sqlite::Statement statement;
     statement.prepare(m_db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
-                                .arg(m_sql, sets.join(QStringLiteral(", ")), sqlite::quoted(OrderColumn))
+                                .arg(m_sql, sets.join(QStringLiteral(", ")), sqlite::quoted(IdColumn))
                                 .arg(changed.size() + 1));
     for (int i = 0; i < changed.size(); ++i)
         bindValue(statement, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
-    statement.bindInt(int(changed.size()) + 1, m_rows[m_pos]);
+    statement.bindInt(int(changed.size()) + 1, m_rows[m_pos].id);
     statement.run();
-    if (m_db.changes() != 1)
-        throw EngineError(QStringLiteral("Záznam byl mezitím smazán jiným uživatelem tabulky."));
 }
 
 void Table::post()
@@ -1020,12 +1193,33 @@ void Table::post()
                 changed << i;
         if (!changed.isEmpty()) {
             resetScan();
+            const qint64 id = m_rows[m_pos].id;
+            const bool ownTransaction = !m_db.inTransaction();
+            QString stale;
             try {
-                writeUpdate(changed);
+                m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
+                // The row is written only as the edit found it: a row that
+                // another cursor changed or removed meanwhile is not touched.
+                QVector<QVariant> stored;
+                if (!readStored(id, stored))
+                    stale = RowDeleted;
+                else
+                    for (int i = 0; i < m_layout.size() && stale.isEmpty(); ++i)
+                        if (!sameValue(stored.at(i), m_original.at(i)))
+                            stale = RowChanged;
+                if (stale.isEmpty())
+                    writeUpdate(changed);
+                m_db.exec(ownTransaction ? "COMMIT" : "RELEASE table_post");
             } catch (const EngineError &error) {
-                fail(Operation::Post, error.message());
+                try {
+                    m_db.exec(ownTransaction ? "ROLLBACK" : "ROLLBACK TO table_post; RELEASE table_post");
+                } catch (const EngineError &) {
+                }
+                fail(Operation::Post, EngineMessages::explain(error, quotedName(m_tableName)));
             }
-            m_rowCache.remove(m_rows[m_pos]);
+            m_rowCache.remove(id);
+            if (!stale.isEmpty())
+                failStale(Operation::Post, stale);
         }
         m_modified = false;
         setState(State::Browse);
@@ -1037,16 +1231,26 @@ void Table::post()
     // Insert: give the row its place and, where the table has one, its
     // automatic number.
     resetScan();
-    std::vector<qint64> allBefore, rowsBefore; // kept only when the keys are respaced
+    std::vector<RowKey> allBefore, rowsBefore; // kept only when the keys are read again or respaced
     bool respaced = false;
     const bool ownTransaction = !m_db.inTransaction();
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
-        qint64 order = orderForNewRow();
-        if (order < 0) {
+        // Another cursor may have added or moved rows: the new row's place
+        // is worked out from the keys as they are now.
+        if (fileVersion() != m_dataVersion) {
             allBefore = m_all;
             rowsBefore = m_rows;
             respaced = true;
+            reloadKeepingPlace();
+        }
+        qint64 order = orderForNewRow();
+        if (order < 0) {
+            if (!respaced) {
+                allBefore = m_all;
+                rowsBefore = m_rows;
+                respaced = true;
+            }
             respaceOrder();
             order = orderForNewRow();
         }
@@ -1061,12 +1265,16 @@ void Table::post()
             }
         }
         writeInsert(order);
+        const qint64 id = m_db.lastInsertRowId();
         m_db.exec(ownTransaction ? "COMMIT" : "RELEASE table_post");
         for (int i = 0; i < m_layout.size(); ++i)
             if (m_layout.at(i).type == FieldType::AutoIncrement && m_buffer.at(i).toLongLong() >= m_nextAutoIncrement)
                 m_nextAutoIncrement = m_buffer.at(i).toLongLong() + 1;
-        m_all.insert(std::lower_bound(m_all.begin(), m_all.end(), order), order);
-        m_rows.insert(m_rows.begin() + m_insertRow, order);
+        const RowKey key{order, id};
+        m_all.insert(std::lower_bound(m_all.begin(), m_all.end(), order,
+                                      [](const RowKey &row, qint64 place) { return row.order < place; }),
+                     key);
+        m_rows.insert(m_rows.begin() + m_insertRow, key);
         m_pos = m_insertRow;
     } catch (const EngineError &error) {
         try {
@@ -1077,8 +1285,9 @@ void Table::post()
             m_all.swap(allBefore);
             m_rows.swap(rowsBefore);
             m_rowCache.clear();
+            m_dataVersion = -1; // the keys are read afresh before the next write
         }
-        fail(Operation::Post, error.message());
+        fail(Operation::Post, EngineMessages::explain(error, quotedName(m_tableName)));
     }
     m_modified = false;
     m_insertRow = -1;
@@ -1121,19 +1330,23 @@ void Table::remove()
         fail(Operation::Delete, QStringLiteral("Tabulka %1 je prázdná, není co smazat.").arg(quotedName(m_tableName)));
     emit beforeDelete();
     emit beforeScroll();
-    const qint64 key = m_rows[m_pos];
+    const RowKey key = m_rows[m_pos];
     resetScan();
+    bool gone = false;
     try {
         sqlite::Statement statement;
-        statement.prepare(m_db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(m_sql, sqlite::quoted(OrderColumn)));
-        statement.bindInt(1, key);
+        statement.prepare(m_db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(m_sql, sqlite::quoted(IdColumn)));
+        statement.bindInt(1, key.id);
         statement.run();
+        gone = m_db.changes() == 0;
     } catch (const EngineError &error) {
-        fail(Operation::Delete, error.message());
+        fail(Operation::Delete, EngineMessages::explain(error, quotedName(m_tableName)));
     }
+    m_rowCache.remove(key.id);
+    if (gone)
+        failStale(Operation::Delete, RowDeleted);
     const int removedRow = m_pos;
-    m_rowCache.remove(key);
-    m_all.erase(std::lower_bound(m_all.begin(), m_all.end(), key));
+    m_all.erase(m_all.begin() + indexOfId(m_all, key.id));
     m_rows.erase(m_rows.begin() + m_pos);
     // The cursor moves to the next row; after the last row, to the new last
     // row with eof set.
@@ -1164,7 +1377,7 @@ void Table::beginBatch()
     try {
         m_db.exec("BEGIN IMMEDIATE");
     } catch (const EngineError &error) {
-        fail(Operation::Update, error.message());
+        fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
     }
     m_batch = true;
 }
@@ -1178,7 +1391,7 @@ void Table::commitBatch()
     try {
         m_db.exec("COMMIT");
     } catch (const EngineError &error) {
-        fail(Operation::Update, error.message());
+        fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
     }
     m_batch = false;
 }
@@ -1273,7 +1486,7 @@ void Table::applyFilter()
         m_rows = m_all;
         return;
     }
-    std::vector<qint64> accepted;
+    std::vector<RowKey> accepted;
     m_probing = true;
     try {
         m_scan.bindInt(1, std::numeric_limits<qint64>::min());
@@ -1281,7 +1494,8 @@ void Table::applyFilter()
         while (m_scan.step()) {
             m_scanOrder = m_scan.columnInt(int(m_scanFields.size()));
             if (m_predicate(*this)) // may widen the scan, which keeps its row
-                accepted.push_back(m_scan.columnInt(int(m_scanFields.size())));
+                accepted.push_back({m_scan.columnInt(int(m_scanFields.size())),
+                                    m_scan.columnInt(int(m_scanFields.size()) + 1)});
         }
     } catch (...) {
         m_probing = false;
@@ -1316,7 +1530,7 @@ QVariant Table::controlValue(int row, int field) const
     if (m_state == State::Edit && row == m_pos)
         return m_buffer.at(field);
     try {
-        return fetchedValue(m_rows[row], field);
+        return fetchedValue(m_rows[row].id, field);
     } catch (const EngineError &) {
         return QVariant();
     }

@@ -16,6 +16,14 @@ Q_DECLARE_METATYPE(Money)
 
 class Table;
 
+// A row as the cursor knows it: its place in the stored order and its
+// identity.
+struct RowKey
+{
+    qint64 order = 0;
+    qint64 id = 0;
+};
+
 // One field of a table's current record: typed reads and writes, the text
 // a grid shows and setting from typed text.
 class Field
@@ -57,10 +65,16 @@ private:
 // bookmarks, filters and the events the windows hook into.
 //
 // The file is an SQLite database holding one table whose columns are the
-// fields in their order, plus one hidden last column with the row's place
-// in the stored order, so that a row can be inserted at the cursor. Every
-// post is one committed transaction; a post that changes nothing writes
-// nothing. A walk that writes many rows may group them with begin/commit.
+// fields in their order, then two hidden columns: the row's place in the
+// stored order, so that a row can be inserted at the cursor, and the row's
+// identity, which is never reused. Every post is one committed transaction;
+// a post that changes nothing writes nothing. A walk that writes many rows
+// may group them with begin/commit.
+//
+// Writes go by identity, never by place: when another cursor on the same
+// file (in this process or not) changed or removed the row meanwhile, the
+// post or delete fails with a clear message and the cursor reads the table
+// afresh, instead of touching another row.
 class Table : public QObject
 {
     Q_OBJECT
@@ -68,7 +82,7 @@ class Table : public QObject
 public:
     enum class State { Inactive, Browse, Edit, Insert };
     enum class Operation { Open, Edit, Post, Delete, Update };
-    using Bookmark = qint64;
+    using Bookmark = qint64; // the row's identity
     using Predicate = std::function<bool(const Table &)>;
     // Called before a failed operation raises its error; the holders show
     // their own words here.
@@ -191,7 +205,15 @@ private:
 
     [[noreturn]] void fail(Operation operation, const QString &message);
     void openFile();
+    void upgradeLayout(const QString &table);
     void loadOrder();
+    // Reads the row keys afresh when another connection wrote to the file
+    // since they were read; true when it did.
+    bool syncWithFile();
+    void reloadKeepingPlace();
+    qint64 fileVersion() const;
+    static int indexOfId(const std::vector<RowKey> &rows, qint64 id);
+    [[noreturn]] void failStale(Operation operation, const QString &message);
     void applyFilter();
     void checkBrowseMode();
     void setState(State state);
@@ -199,7 +221,8 @@ private:
     void scrolled(int position, bool bof, bool eof);
     bool seekCurrent() const;
     QVariant storedValue(int field) const;
-    QVariant fetchedValue(qint64 order, int field) const;
+    QVariant fetchedValue(qint64 id, int field) const;
+    bool readStored(qint64 id, QVector<QVariant> &row) const;
     void resetScan() const;
     void prepareScan() const;
     int scanColumn(int field) const;
@@ -226,8 +249,9 @@ private:
     QString m_sql;                     // quoted SQL name of the table
     Layout m_layout;
 
-    std::vector<qint64> m_all;  // order keys of every row, ascending = stored order
-    std::vector<qint64> m_rows; // the rows the cursor sees
+    std::vector<RowKey> m_all;  // every row, ascending order key = stored order
+    std::vector<RowKey> m_rows; // the rows the cursor sees
+    qint64 m_dataVersion = 0;   // the file's data version when the keys were read
     int m_pos = -1;
     bool m_eof = true;
     bool m_bof = true;
@@ -237,12 +261,13 @@ private:
     // is row m_scanPos of m_rows (-1 when it stands elsewhere).
     mutable bool m_scanLive = false;
     mutable qint64 m_scanOrder = 0;
+    mutable qint64 m_scanId = 0;
     mutable int m_scanPos = -1;
     mutable bool m_probing = false; // a filter predicate reads the scan row
     mutable QList<int> m_scanFields;         // the fields the scan selects
     mutable std::vector<int> m_scanColumnOf; // field -> its column in the scan, or -1
 
-    mutable QHash<qint64, QVector<QVariant>> m_rowCache;
+    mutable QHash<qint64, QVector<QVariant>> m_rowCache; // by identity
 
     QVector<QVariant> m_buffer;   // the record being edited or inserted
     QVector<QVariant> m_original; // its stored values (edit)

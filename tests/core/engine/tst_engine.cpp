@@ -1,6 +1,7 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Holders.h"
 #include "core/engine/EngineError.h"
+#include "core/engine/EngineMessages.h"
 #include "core/engine/Table.h"
 #include "core/engine/TableModel.h"
 #include "core/platform/StatusSink.h"
@@ -63,6 +64,35 @@ QString sqlValue(const QString &path, const QString &sql)
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return result;
+}
+
+// Runs SQL that changes a file through a connection of its own.
+void sqlExec(const QString &path, const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    const QString message = error ? QString::fromUtf8(error) : QString();
+    sqlite3_free(error);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const EngineError &error) {
+        return error.message();
+    }
+    return QString();
 }
 
 // A writer that posts rows until it is killed: each row carries the same
@@ -625,6 +655,237 @@ private slots:
         QCOMPARE(model.rowCount(), 2);
         table->remove();
         QCOMPARE(model.rowCount(), 1);
+    }
+
+    // Two cursors on one file, as TDataModule2 and TDataModule23 can be: a
+    // write of one never lands on another row than the one it shows, and a
+    // row that the other changed or removed is reported, not overwritten.
+    void holdersRacingOnOneFile_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("refusal");       // what the first cursor is told, if anything
+        QTest::addColumn<QStringList>("stored");    // "text:amount" in stored order afterwards
+        QTest::newRow("edit of a row deleted meanwhile") << "edit-deleted" << "smazán"
+                                                         << QStringList{"a:1", "c:3"};
+        QTest::newRow("edit of a row changed meanwhile") << "edit-changed" << "změněn"
+                                                         << QStringList{"a:1", "b:20", "c:3"};
+        QTest::newRow("delete of a row deleted meanwhile") << "delete-deleted" << "smazán"
+                                                           << QStringList{"a:1", "c:3"};
+        QTest::newRow("appends of both") << "append-both" << ""
+                                         << QStringList{"a:1", "b:2", "c:3", "x:7", "y:8", "z:9"};
+        QTest::newRow("edit after the other spread the places out")
+            << "edit-after-respace" << "" << QStringList{"a:1", "b:2", "c:30"};
+        QTest::newRow("delete after the other spread the places out")
+            << "delete-after-respace" << "" << QStringList{"a:1", "b:2"};
+    }
+    void holdersRacingOnOneFile()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, refusal);
+        QFETCH(QStringList, stored);
+        auto first = openLedger();
+        appendRow(*first, QStringLiteral("a"), 1);
+        appendRow(*first, QStringLiteral("b"), 2);
+        appendRow(*first, QStringLiteral("c"), 3);
+        auto second = openLedger();
+        QString message;
+        auto amount = [](Table &table, int crowns) {
+            table.field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(crowns));
+        };
+        // Many rows put before "a" by the other cursor spread the places of
+        // every row out; the first cursor still knows the old places.
+        auto spreadOut = [&] {
+            for (int i = 0; i < 40; ++i) {
+                second->first();
+                second->insert();
+                second->field(QStringLiteral("Text 80")).setString(QStringLiteral("tmp"));
+                second->post();
+            }
+            second->beginBatch();
+            for (second->first(); !second->eof();) {
+                if (second->field(QStringLiteral("Text 80")).asString() == QLatin1String("tmp"))
+                    second->remove();
+                else
+                    second->next();
+                if (second->recordCount() == 3)
+                    break;
+            }
+            second->commitBatch();
+        };
+        if (race == QLatin1String("edit-deleted")) {
+            first->moveTo(1);
+            first->edit();
+            amount(*first, 20);
+            second->moveTo(1);
+            second->remove();
+            message = failureOf([&] { first->post(); });
+        } else if (race == QLatin1String("edit-changed")) {
+            first->moveTo(1);
+            first->edit();
+            first->field(QStringLiteral("Text 80")).setString(QStringLiteral("mine"));
+            second->moveTo(1);
+            second->edit();
+            amount(*second, 20);
+            second->post();
+            message = failureOf([&] { first->post(); });
+        } else if (race == QLatin1String("delete-deleted")) {
+            first->moveTo(1);
+            second->moveTo(1);
+            second->remove();
+            message = failureOf([&] { first->remove(); });
+        } else if (race == QLatin1String("append-both")) {
+            appendRow(*first, QStringLiteral("x"), 7);
+            appendRow(*second, QStringLiteral("y"), 8);
+            appendRow(*first, QStringLiteral("z"), 9);
+        } else if (race == QLatin1String("edit-after-respace")) {
+            first->moveTo(2);
+            spreadOut();
+            first->edit();
+            amount(*first, 30);
+            first->post();
+        } else if (race == QLatin1String("delete-after-respace")) {
+            first->moveTo(2);
+            spreadOut();
+            first->remove();
+        }
+        if (refusal.isEmpty())
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+        else
+            QVERIFY2(message.contains(refusal) && message.contains(QStringLiteral("Leden.db")), qPrintable(message));
+        QCOMPARE(first->state(), Table::State::Browse);
+
+        QStringList rows;
+        auto check = openLedger();
+        for (check->first(); !check->eof(); check->next())
+            rows << check->field(QStringLiteral("Text 80")).asString() + QLatin1Char(':')
+                        + QString::number(check->field(QStringLiteral("Castka")).asInteger());
+        QCOMPARE(rows, stored);
+        // Both cursors see the table as it is now.
+        QCOMPARE(first->recordCount(), stored.size());
+        QCOMPARE(texts(*first).size(), stored.size());
+        QCOMPARE(sqlValue(first->filePath(), QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    }
+
+    // Tables written by the first version keyed their rows by their place;
+    // they take the current form when first opened, rows and order kept.
+    void firstVersionTableIsUpgradedInPlace()
+    {
+        const QString path = m_env->path(QStringLiteral("Data/Brezen.db"));
+        QFile::remove(path);
+        QStringList columns;
+        for (const FieldDef &field : Catalogue::layout(Catalogue::Kind::Ledger))
+            columns << QLatin1Char('"') + field.name + QStringLiteral("\" ") + FieldTypes::declaredType(field);
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_close(db);
+        sqlExec(path, QStringLiteral("PRAGMA journal_mode=WAL; CREATE TABLE \"Brezen\" (%1, \"_poradi\" INTEGER PRIMARY KEY);"
+                                     "INSERT INTO \"Brezen\" (\"Text 80\", \"Castka\", \"_poradi\") VALUES "
+                                     "('second', 20000, 8589934592), ('first', 10000, 4294967296), ('third', 30000, 8589934600);")
+                          .arg(columns.join(QStringLiteral(", "))));
+        {
+            auto table = openLedger(QStringLiteral("Brezen.db"));
+            QCOMPARE(texts(*table), (QStringList{"first", "second", "third"}));
+            table->moveTo(1);
+            table->insert(); // between the first two: the places are used as they were
+            table->field(QStringLiteral("Text 80")).setString(QStringLiteral("inserted"));
+            table->post();
+        }
+        QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        QCOMPARE(sqlValue(path, QStringLiteral("SELECT group_concat(name) FROM pragma_table_info('Brezen') WHERE name LIKE '\\_%' ESCAPE '\\'")),
+                 QStringLiteral("_poradi,_id"));
+        auto table = openLedger(QStringLiteral("Brezen.db"));
+        QCOMPARE(texts(*table), (QStringList{"first", "inserted", "second", "third"}));
+        table->first();
+        QCOMPARE(table->field(QStringLiteral("Castka")).asInteger(), 1);
+    }
+
+    // A file that is refused is left exactly as it was found: no journal
+    // switched, no side file made.
+    void refusedFileIsNotModified()
+    {
+        const QString path = m_env->path(QStringLiteral("Data/Leden.db"));
+        QFile::remove(path);
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_close(db);
+        sqlExec(path, QStringLiteral("CREATE TABLE \"Leden\" (\"Jmeno\" TEXT(30), \"_poradi\" INTEGER PRIMARY KEY);"
+                                     "INSERT INTO \"Leden\" VALUES ('cizí', 1);"));
+        const QByteArray before = fileBytes(path);
+        const QString message = failureOf([] { openLedger(); });
+        QVERIFY2(message.contains(QStringLiteral("není tabulka programu Rozvahon")), qPrintable(message));
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+        QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+    }
+
+    // A file that cannot be a working table is refused in Czech words that
+    // say what it is and what to do, and nothing is created beside it.
+    void unusableFilesAreRefusedInCzech_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("read-only file") << "read-only" << "jen pro čtení";
+        QTest::newRow("read-only folder") << "read-only folder" << "jen pro čtení";
+        QTest::newRow("zero bytes") << "empty" << "prázdný (0 bajtů)";
+        QTest::newRow("a folder named like the table") << "folder" << "je složka";
+        QTest::newRow("not a database") << "garbage" << "není tabulka programu Rozvahon";
+    }
+    void unusableFilesAreRefusedInCzech()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, words);
+        const QString path = m_env->path(QStringLiteral("Data/Leden.db"));
+        const QString folder = m_env->path(QStringLiteral("Data"));
+        if (kind == QLatin1String("read-only")) {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        } else if (kind == QLatin1String("read-only folder")) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        } else {
+            QFile::remove(path);
+            if (kind == QLatin1String("folder"))
+                QVERIFY(QDir().mkpath(path));
+            else
+                m_env->writeFile(QStringLiteral("Data/Leden.db"),
+                                 kind == QLatin1String("garbage") ? QByteArray("SQLite? no.\n").repeated(500) : QByteArray());
+        }
+        const QString message = failureOf([] { openLedger(); });
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(message.contains(words), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Leden.db")), qPrintable(message));
+        QVERIFY2(!message.contains(QStringLiteral("file is not a database")) || message.contains(QStringLiteral("Podrobnosti")),
+                 qPrintable(message));
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-shm")));
+    }
+
+    // SQLite's English texts reach the user only as a detail after the
+    // program's own words.
+    void sqliteFailuresAreExplained_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("czech");
+        QTest::newRow("not a database") << SQLITE_NOTADB << "file is not a database" << "Obnovte jej ze zálohy";
+        QTest::newRow("malformed") << SQLITE_CORRUPT << "database disk image is malformed" << "je poškozená";
+        QTest::newRow("disk full") << SQLITE_FULL << "database or disk is full" << "Na disku není dost místa";
+        QTest::newRow("read-only") << SQLITE_READONLY << "attempt to write a readonly database" << "jen pro čtení";
+        QTest::newRow("busy") << SQLITE_BUSY << "database is locked" << "právě používá jiný program";
+        QTest::newRow("disk error") << SQLITE_IOERR_WRITE << "disk I/O error" << "chyba disku";
+    }
+    void sqliteFailuresAreExplained()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, english);
+        QFETCH(QString, czech);
+        const QString shown = QStringLiteral("„Data\\Leden.db“");
+        const QString message = EngineMessages::explain(EngineError(english, code), shown);
+        QVERIFY2(message.startsWith(QStringLiteral("Na disku")) || message.contains(shown), qPrintable(message));
+        QVERIFY2(message.contains(shown), qPrintable(message));
+        QVERIFY2(message.contains(czech), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("(Podrobnosti: ") + english + QLatin1Char(')')), qPrintable(message));
+        // The engine's own messages are Czech already and pass unchanged.
+        QCOMPARE(EngineMessages::explain(EngineError(QStringLiteral("Záznam nebyl nalezen.")), shown),
+                 QStringLiteral("Záznam nebyl nalezen."));
     }
 
     void postAfterKillIsWholeOrAbsent()
