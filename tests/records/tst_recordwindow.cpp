@@ -80,6 +80,23 @@ bool shownIn(QWidget &window, const QString &name)
     return widget && widget->isVisibleTo(&window);
 }
 
+// Types into the grid's current cell as a user does: the first key opens
+// the cell editor, the rest go to whatever has the focus then.
+void typeIntoCell(RecordGrid *grid, const QString &text)
+{
+    QTest::keyClick(grid, text.at(0).toLatin1());
+    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != grid);
+    QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+}
+
+// A key as the user presses it: to the widget that has the focus.
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, key, modifiers);
+}
+
 } // namespace
 
 class RecordWindowTest : public QObject
@@ -671,6 +688,226 @@ private slots:
         auto ledger = openLedger(QStringLiteral("Cerven.db"));
         QFETCH(QStringList, stored);
         QCOMPARE(column(*ledger, LedgerField::Text), stored);
+    }
+
+    // Whatever way the user leaves a row whose cell editor is still open,
+    // the typing is written into the row, the row is posted and the total
+    // follows at once.
+    void everyWayOutOfAnEditedRowWritesIt_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("row");        // the row edited
+        QTest::addColumn<int>("column");     // its cell
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("stored"); // "date;text;amount" of every stored row afterwards
+        QTest::addColumn<QString>("total");      // the total label afterwards; empty once closed
+
+        const QString a = QStringLiteral("3.6.2009;A;10");
+        const QString b = QStringLiteral("4.6.2009;B;20");
+        const QString c = QStringLiteral("5.6.2009;C;30");
+        const QString bTyped = QStringLiteral("4.6.2009;B;-45,5");
+        const QString minus = QStringLiteral("-45,5");
+        QTest::newRow("Down") << "Down" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("Up") << "Up" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("Down on the last row") << "Down" << 2 << 2 << minus
+                                              << QStringList{a, b, QStringLiteral("5.6.2009;C;-45,5")} << "-15,50 Kč";
+        QTest::newRow("Tab") << "Tab" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("Tab in the last cell") << "Tab" << 2 << 2 << minus
+                                              << QStringList{a, b, QStringLiteral("5.6.2009;C;-45,5")} << "-15,50 Kč";
+        QTest::newRow("Shift+Tab in the first cell") << "Backtab" << 1 << 0 << QStringLiteral("7.6.2009")
+                                                     << QStringList{a, QStringLiteral("7.6.2009;B;20"), c} << "60,00 Kč";
+        QTest::newRow("PgDn") << "PgDn" << 0 << 2 << minus
+                              << QStringList{QStringLiteral("3.6.2009;A;-45,5"), b, c} << "4,50 Kč";
+        QTest::newRow("PgUp") << "PgUp" << 2 << 2 << minus
+                              << QStringList{a, b, QStringLiteral("5.6.2009;C;-45,5")} << "-15,50 Kč";
+        QTest::newRow("text by Down") << "Down" << 1 << 1 << QStringLiteral("Bx")
+                                      << QStringList{a, QStringLiteral("4.6.2009;Bx;20"), c} << "60,00 Kč";
+        QTest::newRow("mouse on another row") << "click" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("toolbar button Dolů") << "S2" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("menu command: add above") << "menu" << 1 << 2 << minus << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("another window takes the focus") << "other window" << 1 << 2 << minus
+                                                        << QStringList{a, bTyped, c} << "-5,50 Kč";
+        QTest::newRow("closing") << "close" << 1 << 2 << minus << QStringList{a, bTyped, c} << "";
+        QTest::newRow("Alt+X") << "Alt+X" << 1 << 2 << minus << QStringList{a, bTyped, c} << "";
+    }
+    void everyWayOutOfAnEditedRowWritesIt()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        {
+            auto ledger = openLedger(QStringLiteral("Cerven.db"));
+            appendRows(*ledger, {QStringLiteral("3.6.2009;A;10"), QStringLiteral("4.6.2009;B;20"),
+                                 QStringLiteral("5.6.2009;C;30")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        RecordGrid *grid = window->grid();
+        QAbstractItemModel *model = grid->model();
+        QTRY_COMPARE(window->totalText(), QStringLiteral("60,00 Kč"));
+        grid->setFocus();
+        grid->setCurrentIndex(model->index(row, column));
+        typeIntoCell(grid, typed);
+        QVERIFY(grid->isEditing());
+
+        QWidget other;
+        if (way == QLatin1String("Down"))
+            pressKey(Qt::Key_Down);
+        else if (way == QLatin1String("Up"))
+            pressKey(Qt::Key_Up);
+        else if (way == QLatin1String("Tab"))
+            pressKey(Qt::Key_Tab);
+        else if (way == QLatin1String("Backtab"))
+            pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (way == QLatin1String("PgDn"))
+            pressKey(Qt::Key_PageDown);
+        else if (way == QLatin1String("PgUp"))
+            pressKey(Qt::Key_PageUp);
+        else if (way == QLatin1String("click"))
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(model->index(0, 1)).center());
+        else if (way == QLatin1String("S2"))
+            window->findChild<QToolButton *>(QStringLiteral("S2"))->click();
+        else if (way == QLatin1String("menu"))
+            window->menus()->actions(RecordCommand::InsertAbove).first()->trigger();
+        else if (way == QLatin1String("other window")) {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        } else if (way == QLatin1String("close"))
+            window->close();
+        else if (way == QLatin1String("Alt+X"))
+            pressKey(Qt::Key_X, Qt::AltModifier);
+
+        QFETCH(QString, total);
+        if (total.isEmpty()) {
+            QTRY_VERIFY(!window->isVisible());
+        } else {
+            QTRY_COMPARE(window->totalText(), total);
+            QVERIFY(window->isVisible());
+        }
+        QVERIFY2(m_prompter->messages.isEmpty(), qPrintable(m_prompter->messages.join(QLatin1Char('|'))));
+        QStringList stored;
+        auto check = openLedger(QStringLiteral("Cerven.db"));
+        for (check->first(); !check->eof(); check->next())
+            stored << check->field(LedgerField::Date).asString() + QLatin1Char(';') + check->field(LedgerField::Text).asString()
+                          + QLatin1Char(';') + check->field(LedgerField::Amount).asString();
+        QTEST(stored, "stored");
+    }
+
+    // Rows added with Down, typed cell by cell and left with Down again:
+    // every amount is stored and the total follows each of them.
+    void rowsAppendedWithDownKeepTheirAmounts()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Unor.db"));
+            appendRows(*ledger, {QStringLiteral("1.2.2009;start;100")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        RecordGrid *grid = window->grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        const QStringList totals{QStringLiteral("90,00 Kč"), QStringLiteral("70,00 Kč"), QStringLiteral("40,00 Kč")};
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // a new row at the end
+            QTRY_COMPARE(grid->currentIndex().row(), i + 1);
+            pressKey(Qt::Key_Home); // the new row is entered in the column left
+            QCOMPARE(grid->currentIndex().column(), 0);
+            typeIntoCell(grid, QStringLiteral("%1.2.2009").arg(i + 2));
+            pressKey(Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nakup %1").arg(i + 1));
+            pressKey(Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-%1").arg(10 * (i + 1)));
+            pressKey(Qt::Key_Down); // no Enter: the amount goes with the row
+            QTRY_COMPARE(window->totalText(), totals[i]);
+        }
+        QVERIFY2(m_prompter->messages.isEmpty(), qPrintable(m_prompter->messages.join(QLatin1Char('|'))));
+        auto check = openLedger(QStringLiteral("Unor.db"));
+        QCOMPARE(column(*check, LedgerField::Amount), (QStringList{"100", "-10", "-20", "-30"}));
+        QCOMPARE(column(*check, LedgerField::Date), (QStringList{"1.2.2009", "2.2.2009", "3.2.2009", "4.2.2009"}));
+        QCOMPARE(column(*check, LedgerField::Text), (QStringList{"start", "nakup 1", "nakup 2", "nakup 3"}));
+    }
+
+    // The keys that move between rows never pick from a closed drop-down
+    // list: the typed date or text is what is stored.
+    void closedDropDownKeepsTheTypedText_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("rowAfter");
+        QTest::newRow("date, Down") << 0 << "3.2.2009" << int(Qt::Key_Down) << 2;
+        QTest::newRow("date, Up") << 0 << "3.2.2009" << int(Qt::Key_Up) << 0;
+        QTest::newRow("date, PgDn") << 0 << "3.2.2009" << int(Qt::Key_PageDown) << 2;
+        QTest::newRow("text, Down") << 1 << "vlastni" << int(Qt::Key_Down) << 2;
+        QTest::newRow("text, Up") << 1 << "vlastni" << int(Qt::Key_Up) << 0;
+    }
+    void closedDropDownKeepsTheTypedText()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        {
+            auto ledger = openLedger(QStringLiteral("Unor.db"));
+            appendRows(*ledger, {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2"), QStringLiteral("5.2.2009;C;3")});
+        }
+        TDataModule6 &texts = *m_module6;
+        texts.table().open();
+        texts.table().append();
+        texts.table().field(QStringLiteral("Text")).setString(QStringLiteral("nákup potravin"));
+        texts.table().post();
+        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        RecordGrid *grid = window->grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, column));
+        grid->edit(grid->currentIndex());
+        auto *editor = qobject_cast<QComboBox *>(grid->indexWidget(grid->currentIndex()));
+        QVERIFY(editor && editor->count() > 0); // the list has entries to pick from
+        editor->lineEdit()->selectAll();
+        QTest::keyClicks(editor->lineEdit(), typed);
+        pressKey(Qt::Key(key));
+        QFETCH(int, rowAfter);
+        QTRY_COMPARE(grid->currentIndex().row(), rowAfter);
+        auto check = openLedger(QStringLiteral("Unor.db"));
+        check->moveTo(1);
+        QCOMPARE(check->field(column == 0 ? LedgerField::Date : LedgerField::Text).asString(), typed);
+    }
+
+    // Tab in the last cell of the last row goes on into a new row; it never
+    // wraps round to the first row, whose date the next keys would replace.
+    void tabInTheLastCellNeverWraps()
+    {
+        {
+            auto ledger = openLedger(QStringLiteral("Unor.db"));
+            appendRows(*ledger, {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2")});
+        }
+        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        RecordGrid *grid = window->grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 2));
+        pressKey(Qt::Key_Tab);
+        QTRY_COMPARE(grid->currentIndex(), grid->model()->index(2, 0));
+        QCOMPARE(m_module2->table().state(), Table::State::Insert);
+        typeIntoCell(grid, QStringLiteral("9.2.2009"));
+        pressKey(Qt::Key_Return);
+        // Shift+Tab in the first cell stays there.
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
+        window->close();
+        auto check = openLedger(QStringLiteral("Unor.db"));
+        QCOMPARE(column(*check, LedgerField::Date), (QStringList{"1.2.2009", "2.2.2009", "9.2.2009"}));
     }
 
     void totalKeepsTheGridsPlace()

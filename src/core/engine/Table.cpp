@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
@@ -970,6 +971,38 @@ QVariant Table::fetchedValue(qint64 id, int field) const
         cached = m_rowCache.insert(id, row);
     }
     return cached->at(field);
+}
+
+void Table::readShownRows(const QList<int> &fields, const std::function<void(const QVector<QVariant> &)> &visit) const
+{
+    if (!isOpen())
+        return;
+    QStringList names;
+    for (int field : fields)
+        names << sqlite::quoted(m_layout.at(field).name);
+    names << sqlite::quoted(IdColumn);
+    QSet<qint64> shown;
+    const bool filtering = m_filtered && m_predicate;
+    if (filtering) {
+        shown.reserve(qsizetype(m_rows.size()));
+        for (const RowKey &row : m_rows)
+            shown.insert(row.id);
+    }
+    try {
+        sqlite::Statement walk;
+        walk.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                               .arg(names.join(QStringLiteral(", ")), m_sql, sqlite::quoted(OrderColumn)));
+        QVector<QVariant> values(fields.size());
+        while (walk.step()) {
+            if (filtering && !shown.contains(walk.columnInt(int(fields.size()))))
+                continue;
+            for (int i = 0; i < fields.size(); ++i)
+                values[i] = readColumn(walk, i, m_layout.at(fields[i]));
+            visit(values);
+        }
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
 }
 
 int Table::fieldIndex(const QString &name) const

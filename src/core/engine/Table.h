@@ -122,6 +122,10 @@ public:
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
     bool isEmpty() const { return m_rows.empty(); }
+    // Reads the chosen fields of the rows the cursor shows (all rows, or
+    // the accepted ones while filtered) as they are stored, in stored order,
+    // without moving the cursor or touching a record being edited.
+    void readShownRows(const QList<int> &fields, const std::function<void(const QVector<QVariant> &)> &visit) const;
     int recordCount() const { return int(m_rows.size()); }
     int position() const { return m_pos; } // 0-based, -1 when empty
     void refresh();

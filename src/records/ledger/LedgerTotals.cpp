@@ -22,16 +22,14 @@ Money total(Table &ledger)
         return Money();
     const int amount = ledger.field(LedgerField::Amount).index();
     const int hidden = ledger.field(LedgerField::HiddenAmount).index();
+    // The amounts and the hidden amounts in one read of the stored rows; the
+    // cursor, and a record being typed, stay as they are.
     Money sum;
-    RememberedRecord current(ledger);
-    {
-        SuspendedControls suspended(ledger);
-        // The amounts and the hidden amounts in one walk: the sum is the same
-        // as of two walks, and it reads the table once.
-        for (ledger.first(); !ledger.eof(); ledger.next())
-            sum += ledger.field(amount).asMoney() + ledger.field(hidden).asMoney();
-        current.restore();
-    }
+    ledger.readShownRows({amount, hidden}, [&sum](const QVector<QVariant> &row) {
+        for (const QVariant &value : row)
+            if (!value.isNull())
+                sum += value.value<Money>();
+    });
     return sum;
 }
 

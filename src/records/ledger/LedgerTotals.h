@@ -12,9 +12,9 @@ class Table;
 namespace LedgerTotals {
 
 // Sum of every amount and every hidden amount of the rows the table shows
-// (all rows, or the ticked ones while filtered), exact to the ten-thousandth.
-// One walk with the grids' updates suspended; ends on the record that was
-// current.
+// (all rows, or the ticked ones while filtered) as they are stored, exact to
+// the ten-thousandth. The cursor does not move: a record being typed counts
+// once it is written.
 Money total(Table &ledger);
 
 // The current record carries a hidden amount (other than zero) or a

@@ -4,7 +4,42 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
+
+namespace {
+
+// A drop-down cell editor. While its list is closed the keys that move
+// between rows belong to the grid: they never pick an entry of the list
+// in place of the typed text. Alt+Down and F4 open the list.
+class CellComboBox : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool rowKey = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down
+                            || event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+        if (rowKey && !(event->modifiers() & Qt::AltModifier) && !view()->isVisible()) {
+            event->ignore();
+            return;
+        }
+        QComboBox::keyPressEvent(event);
+    }
+    void wheelEvent(QWheelEvent *event) override
+    {
+        // Nor does the wheel over a closed list change the typed text.
+        if (!view()->isVisible())
+            event->ignore();
+        else
+            QComboBox::wheelEvent(event);
+    }
+};
+
+} // namespace
 
 RecordDelegate::RecordDelegate(QAbstractItemView *view) : QStyledItemDelegate(view), m_view(view) {}
 
@@ -28,7 +63,7 @@ QWidget *RecordDelegate::createEditor(QWidget *parent, const QStyleOptionViewIte
 {
     if (index.column() == LedgerModel::AmountColumn)
         return QStyledItemDelegate::createEditor(parent, option, index);
-    auto *combo = new QComboBox(parent);
+    auto *combo = new CellComboBox(parent);
     combo->setObjectName(index.column() == LedgerModel::DateColumn ? QStringLiteral("DatumEditor")
                                                                    : QStringLiteral("TextEditor"));
     combo->setEditable(true);
@@ -49,6 +84,10 @@ void RecordDelegate::setEditorData(QWidget *editor, const QModelIndex &index) co
         const QString text = index.data(Qt::EditRole).toString();
         combo->setCurrentIndex(combo->findText(text));
         combo->setEditText(text);
+        // As in a plain cell, the key that opened the editor replaces the
+        // value instead of being added to it.
+        if (combo->lineEdit())
+            combo->lineEdit()->selectAll();
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);

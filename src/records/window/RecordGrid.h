@@ -4,8 +4,9 @@
 
 // The record window's grid `DBGrid1`. Its keys: Delete asks to delete the
 // current record, Insert inserts an empty record before it, Escape cancels
-// the current edit; Down on the last row and typing into an empty table
-// start a new record at the end.
+// the current edit; Down on the last row, Tab in the last cell and typing
+// into an empty table start a new record at the end. Whatever way the
+// cursor leaves a row, an open cell editor is written into the row first.
 class RecordGrid : public QTableView
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ signals:
     void contextMenuRequested(const QPoint &globalPosition);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -39,5 +41,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    bool isLastCell(const QModelIndex &index) const;
+    bool isFirstCell(const QModelIndex &index) const;
+    // Asks for a new record at the end; true when the grid got one.
+    bool appendRow();
+
     bool m_takingRowsAway = false;
 };

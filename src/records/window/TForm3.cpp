@@ -185,6 +185,7 @@ TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QW
         connect(&m_ledger, signal, this, &TForm3::refreshCurrent);
     connect(&m_ledger, &Table::fieldChanged, this, &TForm3::refreshCurrent);
     connect(&m_ledger, &Table::afterPost, this, &TForm3::scheduleReCalc);
+    connect(&m_ledger, &Table::afterDelete, this, &TForm3::scheduleReCalc);
 
     for (RecordCommand command : NotYetAvailable)
         m_menus->setAvailable(command, false);
@@ -297,6 +298,7 @@ bool TForm3::event(QEvent *event)
         // the activation itself asked (that would ask it again and again).
         m_leftForOwnWindow = !m_activating && QApplication::activeWindow() != nullptr
                              && QApplication::activeWindow() != this;
+        leaveRecord();
         break;
     case QEvent::WindowActivate:
         if (m_shown && m_leftForOwnWindow && !m_toolOpen) {
@@ -311,6 +313,19 @@ bool TForm3::event(QEvent *event)
         break;
     }
     return QDialog::event(event);
+}
+
+void TForm3::leaveRecord()
+{
+    // Another window took the focus: what was typed is written, as if the
+    // user had left the row. A message about a failed post takes the focus
+    // again, and is not answered by another attempt.
+    if (m_activating || m_closing || m_leaving || !m_shown)
+        return;
+    m_leaving = true;
+    m_grid->commitOpenEditor();
+    guarded([this] { RecordEdits::postPending(m_ledger); });
+    m_leaving = false;
 }
 
 void TForm3::showEvent(QShowEvent *event)
@@ -518,10 +533,9 @@ void TForm3::scheduleReCalc()
 
 void TForm3::ReCalc()
 {
-    // A record being typed is counted once it is written; a walk now would
-    // also close the cell editor the user has just opened.
-    if (m_activating || m_closing || m_ledger.state() != Table::State::Browse
-        || m_grid->isEditing())
+    // The total is read from the stored rows without moving the cursor, so
+    // it follows every post even while the next record is being typed.
+    if (m_activating || m_closing)
         return;
     setBusy(true);
     m_text->total()->setText(TotalDisplay::Pending);

@@ -101,6 +101,8 @@ private:
     void layoutToolbars();
     void applySizes(bool onResize);
     void refreshCurrent();
+    // Writes an open cell editor and posts the record being edited.
+    void leaveRecord();
     void scheduleReCalc();
     void showTotal(Money total);
     // Runs a command of the window; an engine error is shown, not thrown.
@@ -131,6 +133,7 @@ private:
     bool m_shown = false;          // the first activation ran
     bool m_activating = false;
     bool m_closing = false;
+    bool m_leaving = false;         // the record is being written on leaving the window
     bool m_leftForOwnWindow = false; // the last deactivation went to one of ours
     bool m_toolOpen = false;        // a tool opened from the window is on screen
     bool m_paintPending = true;    // the next paint sets RunFrm and the status bar
