@@ -135,11 +135,14 @@ int runProgram(int argc, char **argv)
     parser.addOption(dirOption);
     parser.process(app);
 
-    const QString error = ProgramFolder::prepare(parser.value(dirOption));
+    QString notice;
+    const QString error = ProgramFolder::prepare(parser.value(dirOption), &notice);
     if (!error.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Rozvahon"), error);
         return 1;
     }
+    if (!notice.isEmpty())
+        QMessageBox::warning(nullptr, QStringLiteral("Rozvahon"), notice);
 
     applyHintColours();
 

@@ -1,5 +1,6 @@
 #include "core/platform/ProgramFolder.h"
 
+#include "core/platform/FolderLock.h"
 #include "core/platform/Paths.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
 namespace ProgramFolder {
 
@@ -41,7 +43,29 @@ static bool isTransientFile(const QString &name)
     return false;
 }
 
-QString copyDelivered(const QString &from, const QString &target)
+// A household's finances are the user's alone: the folders the program
+// makes and the files it delivers are private to the user.
+static constexpr QFile::Permissions PrivateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+static constexpr QFile::Permissions PrivateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+// Makes `folder` and any missing folders above it, each private.
+static bool makePrivatePath(const QString &folder)
+{
+    QStringList missing;
+    for (QString at = QDir::cleanPath(folder); !at.isEmpty() && !QFileInfo::exists(at);
+         at = QFileInfo(at).absolutePath()) {
+        missing.prepend(at);
+        if (at == QFileInfo(at).absolutePath())
+            break;
+    }
+    if (!QDir().mkpath(folder))
+        return false;
+    for (const QString &made : missing)
+        QFile::setPermissions(made, PrivateFolder);
+    return true;
+}
+
+QString copyDelivered(const QString &from, const QString &target, QStringList *added)
 {
     if (from.isEmpty() || !QFileInfo(from).isDir())
         return QStringLiteral("Nenalezeny dodané soubory programu (tabulky a Penezka.ini).");
@@ -53,23 +77,36 @@ QString copyDelivered(const QString &from, const QString &target)
         if (isTransientFile(relative))
             continue;
         const QString destination = Paths::resolve(target, relative);
-        if (QFileInfo::exists(destination))
+        // What is there stays as it is, whatever it holds: the user's file.
+        if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
             continue;
-        QDir().mkpath(QFileInfo(destination).absolutePath());
+        makePrivatePath(QFileInfo(destination).absolutePath());
         // Copy to a temporary name first: an interrupted copy never leaves a
         // half table under the real name.
         const QString partial = destination + QStringLiteral(".part");
         QFile::remove(partial);
-        if (!QFile::copy(file, partial) || !QFile::rename(partial, destination)) {
+        if (!QFile::copy(file, partial) || !QFile::setPermissions(partial, PrivateFile)
+            || !QFile::rename(partial, destination)) {
             QFile::remove(partial);
-            return QStringLiteral("Soubor „%1“ nelze zkopírovat do „%2“.").arg(relative, target);
+            return QStringLiteral("Soubor „%1“ nelze zkopírovat do složky programu „%2“ (je plný disk, nebo do "
+                                  "složky nelze zapisovat?). Program se ukončí; při příštím spuštění chybějící "
+                                  "soubory doplní.")
+                .arg(QDir::toNativeSeparators(relative), QDir::toNativeSeparators(target));
         }
-        QFile::setPermissions(destination, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (added)
+            added->append(relative);
     }
     return QString();
 }
 
-QString prepare(const QString &dirOption)
+// The one lock of this process: on the program folder it works in.
+static std::unique_ptr<FolderLock> &heldLock()
+{
+    static std::unique_ptr<FolderLock> lock;
+    return lock;
+}
+
+QString prepare(const QString &dirOption, QString *notice)
 {
     QString folder;
     if (!dirOption.isEmpty()) {
@@ -79,12 +116,43 @@ QString prepare(const QString &dirOption)
     } else {
         folder = Paths::dataHome() + QStringLiteral("/Rozvahon");
     }
-    if (!QDir().mkpath(folder))
+    if (!makePrivatePath(folder))
         return QStringLiteral("Složku programu „%1“ nelze vytvořit.").arg(folder);
-    if (!holdsProgram(folder)) {
-        const QString error = copyDelivered(deliveredFolder(), folder);
+
+    // One program per folder: two of them would write over each other's
+    // records. The folder is locked before anything in it is touched.
+    std::unique_ptr<FolderLock> &lock = heldLock();
+    if (!lock || lock->folder() != QDir(folder).absolutePath()) {
+        lock.reset();
+        auto fresh = std::make_unique<FolderLock>(folder);
+        if (!fresh->isLocked())
+            return fresh->error();
+        lock = std::move(fresh);
+    }
+
+    // Every start adds what is missing of the delivered files, so that a
+    // first start cut short (a full disk) is completed by the next one. The
+    // user's own files are never replaced.
+    const bool hadProgram = holdsProgram(folder);
+    const QString delivered = deliveredFolder();
+    if (!delivered.isEmpty() || !hadProgram) {
+        QStringList added;
+        const QString error = copyDelivered(delivered, folder, &added);
         if (!error.isEmpty())
             return error;
+        QStringList tables;
+        for (const QString &file : added)
+            if (file.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
+                tables << QString(file).replace(QLatin1Char('/'), QLatin1Char('\\'));
+        tables.sort(Qt::CaseInsensitive);
+        if (hadProgram && !tables.isEmpty() && notice) {
+            const int shown = 6;
+            *notice = QStringLiteral("Ve složce programu „%1“ chyběly tabulky: %2%3. Byly doplněny prázdné tabulky "
+                                     "z dodávky programu; chybějící záznamy obnovíte ze zálohy.")
+                          .arg(QDir::toNativeSeparators(folder), tables.mid(0, shown).join(QStringLiteral(", ")),
+                               tables.size() > shown ? QStringLiteral(" a dalších %1").arg(tables.size() - shown)
+                                                     : QString());
+        }
     }
     if (!QDir::setCurrent(folder))
         return QStringLiteral("Do složky programu „%1“ nelze přejít.").arg(folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Choosing the program folder at start-up and giving a new one the files
 // the program is delivered with (its tables, Penezka.ini, the theme, the
@@ -13,13 +14,17 @@ QString deliveredFolder();
 
 // Makes the program folder the current directory: `dirOption` when given
 // (--dir), else the current directory when it holds "Data" or
-// "Penezka.ini", else $XDG_DATA_HOME/Rozvahon. A folder with neither
-// receives the delivered files. Returns an error text, empty on success.
-QString prepare(const QString &dirOption);
+// "Penezka.ini", else $XDG_DATA_HOME/Rozvahon. The folder is locked for
+// this process (a second program on it is refused), and receives whatever
+// delivered file it lacks. Folders the program makes are private to the
+// user. Returns an error text, empty on success; `notice` tells of tables
+// that were missing from a folder in use and were added empty.
+QString prepare(const QString &dirOption, QString *notice = nullptr);
 
 // Copies the delivered tree into `target` without replacing any file that
-// is there already. Returns an error text, empty on success.
-QString copyDelivered(const QString &from, const QString &target);
+// is there already; each file whole or not at all, private to the user.
+// Returns an error text, empty on success; `added` lists what was copied.
+QString copyDelivered(const QString &from, const QString &target, QStringList *added = nullptr);
 
 // Whether `folder` already holds a program folder ("Data" or "Penezka.ini").
 bool holdsProgram(const QString &folder);

@@ -1,15 +1,19 @@
 #include "core/catalogue/Catalogue.h"
 #include "core/catalogue/Holders.h"
 #include "core/engine/EngineError.h"
+#include "core/platform/FolderLock.h"
 #include "core/platform/ProgramFolder.h"
 #include "core/platform/StatusSink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
 #include <QDirIterator>
+#include <QProcess>
 #include <QtTest>
 #include <memory>
+#include <csignal>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -264,16 +268,91 @@ private slots:
         QVERIFY(QFileInfo(QStringLiteral("Data/Leden.db")).isFile());
     }
 
-    void existingProgramFolderIsKeptAsItIs()
+    // A folder in use keeps every file it has; what it lacks of the
+    // delivered files is added, and the missing tables are told of.
+    void existingProgramFolderKeepsItsFiles()
     {
         TestEnv env;
         env.writeFile(QStringLiteral("Penezka.ini"), "[Nastaveni]\r\nTipy=0\r\n");
-        QCOMPARE(ProgramFolder::prepare(QString()), QString());
+        QString notice;
+        QCOMPARE(ProgramFolder::prepare(QString(), &notice), QString());
         QCOMPARE(QDir::currentPath(), env.programFolder());
-        QVERIFY(!QFileInfo::exists(QStringLiteral("Data")));
         QFile ini(QStringLiteral("Penezka.ini"));
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QCOMPARE(ini.readAll(), QByteArray("[Nastaveni]\r\nTipy=0\r\n"));
+        QVERIFY(QFileInfo(QStringLiteral("Data/Leden.db")).isFile());
+        QVERIFY2(notice.contains(QStringLiteral("chyběly tabulky: Data\\Brezen.db, ")) && notice.contains(QStringLiteral("dalších")),
+                 qPrintable(notice));
+    }
+
+    // A first start cut short (here: one file cannot be written) says which
+    // file failed; the next start completes the folder and keeps what the
+    // user has written meanwhile.
+    void firstStartCutShortIsCompletedByTheNext()
+    {
+        TestEnv env;
+        const QString target = env.programFolder() + QStringLiteral("/new");
+        QVERIFY(QDir().mkpath(target + QStringLiteral("/Data/Srpen.db.part/blocked")));
+        const QString error = ProgramFolder::prepare(target);
+        QVERIFY2(error.contains(QStringLiteral("Srpen.db")), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(target + QStringLiteral("/Data/Srpen.db")));
+        QVERIFY(QDir(target + QStringLiteral("/Data/Srpen.db.part")).removeRecursively());
+        env.writeFile(QStringLiteral("new/Data/Leden.db"), "the user's own");
+
+        QString notice;
+        QCOMPARE(ProgramFolder::prepare(target, &notice), QString());
+        for (const Catalogue::TableFile &file : Catalogue::tables())
+            QVERIFY2(QFileInfo(target + QLatin1Char('/') + file.folder + QLatin1Char('/') + file.fileName).isFile(),
+                     qPrintable(file.fileName));
+        QVERIFY(QFileInfo(target + QStringLiteral("/Penezka.ini")).isFile());
+        QFile mine(target + QStringLiteral("/Data/Leden.db"));
+        QVERIFY(mine.open(QIODevice::ReadOnly));
+        QCOMPARE(mine.readAll(), QByteArray("the user's own"));
+        QVERIFY2(notice.contains(QStringLiteral("chyběly tabulky: Data\\")), qPrintable(notice));
+        QDirIterator left(target, {QStringLiteral("*.part")}, QDir::AllEntries, QDirIterator::Subdirectories);
+        QVERIFY(!left.hasNext());
+    }
+
+    // The folder the program makes for itself holds a household's finances:
+    // only its user may look in.
+    void ownFolderIsPrivate()
+    {
+        TestEnv env;
+        QCOMPARE(ProgramFolder::prepare(QString()), QString());
+        const QFileInfo folder(QDir::currentPath());
+        QCOMPARE(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::ExeOther | QFile::WriteOther),
+                 QFile::Permissions());
+        const QFileInfo table(QStringLiteral("Data/Leden.db"));
+        QCOMPARE(table.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+                 QFile::Permissions());
+        QVERIFY(table.permissions() & QFile::WriteOwner);
+    }
+
+    // One program per folder: a second one is refused while the first runs,
+    // and the lock goes with the process that held it, even when killed.
+    void secondProgramOnTheFolderIsRefused()
+    {
+        TestEnv env;
+        const QString target = env.programFolder() + QStringLiteral("/shared");
+        QVERIFY(QDir().mkpath(target));
+        {
+            FolderLock running(target);
+            QVERIFY(running.isLocked());
+            const QString error = ProgramFolder::prepare(target);
+            QVERIFY2(error.contains(QStringLiteral("už běží nad složkou")), qPrintable(error));
+            QVERIFY(!QFileInfo::exists(target + QStringLiteral("/Data")));
+        }
+        QProcess holder;
+        holder.setProgram(QCoreApplication::applicationFilePath());
+        holder.setArguments({QStringLiteral("--hold-lock"), target});
+        holder.start();
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
+        QVERIFY(!FolderLock(target).isLocked());
+        ::kill(pid_t(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(10000));
+        QCOMPARE(ProgramFolder::prepare(target), QString());
+        QVERIFY(QFileInfo(target + QStringLiteral("/Data/Leden.db")).isFile());
     }
 
     void copyNeverReplacesAFile()
@@ -288,5 +367,18 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(CatalogueTest)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // A program holding the lock of a folder until it is killed.
+    if (argc == 3 && qstrcmp(argv[1], "--hold-lock") == 0) {
+        FolderLock lock(QString::fromLocal8Bit(argv[2]));
+        std::fputs(lock.isLocked() ? "locked\n" : "refused\n", stdout);
+        std::fflush(stdout);
+        for (;;)
+            ::pause();
+    }
+    CatalogueTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_catalogue.moc"
