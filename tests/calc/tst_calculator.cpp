@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -101,6 +102,41 @@ private slots:
         calculator.setExpression(expression);
         calculator.evaluate();
         QCOMPARE(calculator.result(), result);
+    }
+
+    // Every message of the evaluator can be read whole: what does not fit
+    // the result line is cut with an ellipsis and shown whole as its hint
+    // and status text.
+    void longMessagesCanBeReadWhole_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("division by zero") << "1/0" << true;
+        QTest::newRow("empty expression") << "" << true;
+        QTest::newRow("unbalanced") << "(1+2" << true;
+        QTest::newRow("a number fits") << "10/4" << false;
+    }
+    void longMessagesCanBeReadWhole()
+    {
+        QFETCH(QString, expression);
+        QFETCH(bool, cut);
+        TdlgCalculator dialog(nullptr, CalculatorOptions{});
+        dialog.show();
+        QLineEdit *box = expressionBox(dialog);
+        box->setText(expression);
+        QTest::keyClick(box, Qt::Key_Return);
+        auto *line = dialog.findChild<QLabel *>(QStringLiteral("LblVysledek"));
+        const QString whole = dialog.resultText();
+        QVERIFY(!whole.isEmpty());
+        QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->contentsRect().width());
+        if (cut) {
+            QVERIFY2(line->text().endsWith(QChar(0x2026)), qPrintable(line->text()));
+            QCOMPARE(line->toolTip(), whole);
+            QCOMPARE(line->statusTip(), whole);
+        } else {
+            QCOMPARE(line->text(), whole);
+            QCOMPARE(line->toolTip(), QStringLiteral("výsledek"));
+        }
     }
 
     void optionsComeFromTheCalculatorFile()

@@ -1,6 +1,7 @@
 #include "LedgerFixture.h"
 
 #include "core/app/AppContext.h"
+#include "core/app/SessionEnd.h"
 #include "core/app/commands/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/catalogue/Holders.h"
@@ -30,8 +31,10 @@
 #include <QStatusTipEvent>
 #include <QMenu>
 #include <QTimer>
+#include <QProcess>
 #include <QToolButton>
 #include <QtTest>
+#include <csignal>
 
 Q_DECLARE_METATYPE(ToolbarChoices)
 
@@ -910,6 +913,45 @@ private slots:
         QCOMPARE(column(*check, LedgerField::Date), (QStringList{"1.2.2009", "2.2.2009", "9.2.2009"}));
     }
 
+    // A stop signal (or the end of the desktop session) ends the program as
+    // closing does: the row being typed is in the file afterwards and the
+    // open-window guard is cleared.
+    void stopSignalWritesTheTypedRow_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void stopSignalWritesTheTypedRow()
+    {
+        QFETCH(int, number);
+        QProcess program;
+        program.setProgram(QCoreApplication::applicationFilePath());
+        program.setArguments({QStringLiteral("--stopped-while-typing")});
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start();
+        QVERIFY(program.waitForStarted());
+        QByteArray said;
+        QElapsedTimer timer;
+        timer.start();
+        while (!said.contains('\n') && timer.elapsed() < 20000 && program.state() == QProcess::Running) {
+            program.waitForReadyRead(500);
+            said += program.readAllStandardOutput();
+        }
+        QCOMPARE(said.trimmed(), QByteArray("typed"));
+        QVERIFY(runFrm());
+        ::kill(pid_t(program.processId()), number);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        QCOMPARE(ledger->recordCount(), 1);
+        QCOMPARE(ledger->field(LedgerField::Date).asString(), QStringLiteral("1.1.2009"));
+        QCOMPARE(ledger->field(LedgerField::Text).asString(), QStringLiteral("Najem"));
+        QCOMPARE(ledger->field(LedgerField::Amount).asString(), QStringLiteral("-5000"));
+        QVERIFY(!runFrm());
+    }
+
     void totalKeepsTheGridsPlace()
     {
         {
@@ -1018,5 +1060,62 @@ private:
     std::unique_ptr<TDataModule6> m_module6;
 };
 
-QTEST_MAIN(RecordWindowTest)
+
+// A program with January open in its record window, in the current folder:
+// it types a row, leaves the amount in the open cell editor, says "typed"
+// and waits to be stopped by a signal.
+int runStoppedWhileTyping()
+{
+    FixedClock clock(QDateTime(QDate(2009, 1, 20), QTime(9, 30)));
+    ScriptedPrompter prompter;
+    TDataModule2 module2(StatusSink::none(), prompter);
+    TDataModule23 module23(StatusSink::none());
+    TDataModule6 module6;
+    AppContext &context = AppContext::instance();
+    context.dataModule2 = &module2;
+    context.dataModule23 = &module23;
+    context.dataModule6 = &module6;
+    context.prompter = &prompter;
+    context.clock = &clock;
+    context.values.recordWindowKind = 0;
+    context.values.recordWindowTitle = QStringLiteral("Měsíc Leden");
+    registerRecordWindow();
+    module2.Soubor(QStringLiteral("Leden.db"));
+    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+    auto *form = qobject_cast<TForm3 *>(window.get());
+    if (!form)
+        return 2;
+    SessionEnd ending;
+    QTimer::singleShot(0, form, [form] {
+        QTimer::singleShot(200, form, [form] {
+            form->activateWindow();
+            RecordGrid *grid = form->grid();
+            grid->setFocus();
+            QTest::keyClick(grid, Qt::Key_1); // an empty table: the key starts a new record
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(".1.2009"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Najem"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-5000"));
+            std::fputs(form->grid()->isEditing() ? "typed\n" : "not editing\n", stdout);
+            std::fflush(stdout);
+        });
+        form->exec();
+        QCoreApplication::quit();
+    });
+    const int result = QApplication::exec();
+    window.reset();
+    context.reset();
+    return result;
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--stopped-while-typing") == 0)
+        return runStoppedWhileTyping();
+    RecordWindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_recordwindow.moc"

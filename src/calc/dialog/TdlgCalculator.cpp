@@ -43,6 +43,8 @@ const KeypadKey keypad[4][4] = {
     {{"Btn0", "0", "0"}, {"BtnTecka", ".", "desetiná čárka"}, {"BtnRovno", "=", ""}, {"BtnPlus", "+", "plus"}},
 };
 
+const QString ResultHint = QStringLiteral("výsledek");
+
 } // namespace
 
 TdlgCalculator::TdlgCalculator(QWidget *parent, CalculatorOptions options)
@@ -74,7 +76,7 @@ TdlgCalculator::TdlgCalculator(QWidget *parent, CalculatorOptions options)
     equals->setFont(bold);
     m_result = new QLabel(this);
     m_result->setObjectName(QStringLiteral("LblVysledek"));
-    m_result->setToolTip(QStringLiteral("výsledek"));
+    m_result->setToolTip(ResultHint);
     m_result->setFont(bold);
     m_result->setGeometry(Margin + 16, 34, DialogWidth - 2 * Margin - 16, 20);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -145,7 +147,20 @@ QPushButton *TdlgCalculator::button(const QString &objectName, const QString &ca
 
 QString TdlgCalculator::expressionText() const { return m_edit->text(); }
 
-QString TdlgCalculator::resultText() const { return m_result->text(); }
+QString TdlgCalculator::resultText() const { return m_fullResult; }
+
+// The evaluator's messages can be longer than the result line: the line
+// shows what fits, and the whole text is the line's hint and status text.
+void TdlgCalculator::showResult(const QString &text)
+{
+    m_fullResult = text;
+    const QFontMetrics metrics(m_result->font());
+    const int room = m_result->contentsRect().width();
+    const bool fits = metrics.horizontalAdvance(text) <= room;
+    m_result->setText(fits ? text : metrics.elidedText(text, Qt::ElideRight, room));
+    m_result->setToolTip(fits ? ResultHint : text);
+    m_result->setStatusTip(fits ? QString() : text);
+}
 
 void TdlgCalculator::addChar(const QString &text)
 {
@@ -166,13 +181,13 @@ void TdlgCalculator::showExpression()
 void TdlgCalculator::EvaluateExp()
 {
     m_calculator.evaluate();
-    m_result->setText(m_calculator.result());
+    showResult(m_calculator.result());
 }
 
 void TdlgCalculator::copyToClipboard()
 {
     const QString text = m_calculator.clipboardText();
-    m_result->setText(text);
+    showResult(text);
     QApplication::clipboard()->setText(text);
 }
 
@@ -180,7 +195,7 @@ void TdlgCalculator::clearAll()
 {
     m_calculator.clear();
     showExpression();
-    m_result->clear();
+    showResult(QString());
 }
 
 void TdlgCalculator::backspace()

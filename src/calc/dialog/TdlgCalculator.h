@@ -36,11 +36,13 @@ private:
     QPushButton *button(const QString &objectName, const QString &caption, const QString &hint, int x, int y,
                         int width);
     void showExpression();
+    void showResult(const QString &text);
     void restorePosition();
     void savePosition() const;
 
     Calculator m_calculator;
     QLineEdit *m_edit = nullptr;
     QLabel *m_result = nullptr;
+    QString m_fullResult; // the result line's whole text, however much is shown
     bool m_updating = false;
 };

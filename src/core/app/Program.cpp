@@ -2,6 +2,8 @@
 
 #include "core/app/AppContext.h"
 #include "core/app/ApplicationErrors.h"
+#include "core/app/QtCzech.h"
+#include "core/app/SessionEnd.h"
 #include "core/app/WindowRegistrations.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TFormLoad.h"
@@ -126,6 +128,8 @@ int runProgram(int argc, char **argv)
 {
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
+    if (!installQtCzech())
+        qWarning("Qt's Czech translation (qtbase_cs.qm) was not found: Qt's own dialogs stay in English.");
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Rozvahon - domácí účetnictví na jeden rok"));
@@ -160,6 +164,11 @@ int runProgram(int argc, char **argv)
         // dialog is still shown.
         QObject::connect(session->mainWindow(), &THlavni_Formular::closed, &app, &QApplication::quit,
                          Qt::QueuedConnection);
+        // A stop signal or the end of the desktop session closes the program
+        // as the user would, without waiting for answers.
+        SessionEnd ending;
+        ending.setMainWindow(session->mainWindow());
+        QObject::connect(&ending, &SessionEnd::ending, &app, [&prompter] { prompter.setUnattended(true); });
         result = QApplication::exec();
     }
     Prompter::setGlobal(nullptr);

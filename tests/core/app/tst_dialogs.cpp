@@ -10,6 +10,7 @@
 #include "core/app/dialogs/TFormLoad.h"
 #include "core/app/dialogs/TFrmHeslo.h"
 #include "core/app/dialogs/TFrmTipy.h"
+#include "core/app/QtCzech.h"
 #include "core/app/services/WidgetPrompter.h"
 #include "core/platform/Paths.h"
 #include "core/settings/IniStore.h"
@@ -74,6 +75,8 @@ private slots:
     void tipsCheckBoxStoresEachClick();
     void userWordsAreShownAsTyped_data();
     void userWordsAreShownAsTyped();
+    void qtDialogsSpeakCzech();
+    void unattendedPrompterShowsNothing();
 };
 
 void DialogsTest::loadingWindowFillsOncePerObject_data()
@@ -408,6 +411,38 @@ void DialogsTest::userWordsAreShownAsTyped()
         return;
     }
     QVERIFY(shownWidth >= typedWidth);
+}
+
+// Qt's own colour dialog, opened as the program opens it, is in Czech.
+void DialogsTest::qtDialogsSpeakCzech()
+{
+    QVERIFY2(installQtCzech(), "qtbase_cs.qm not found (Debian package qt6-translations-l10n)");
+    QStringList captions;
+    QString title;
+    whenModal([&](QWidget *modal) {
+        title = modal->windowTitle();
+        for (QPushButton *button : modal->findChildren<QPushButton *>())
+            captions << button->text().remove(QLatin1Char('&'));
+        modal->close();
+    });
+    WidgetPrompter prompter;
+    QVERIFY(!prompter.chooseColor(255));
+    QVERIFY2(captions.contains(u"Zrušit"_s), qPrintable(captions.join(u'|')));
+    QVERIFY2(!captions.contains(u"Cancel"_s), qPrintable(captions.join(u'|')));
+    QVERIFY2(!title.contains(u"Select"_s), qPrintable(title));
+}
+
+// While the session ends nobody answers: no dialog opens, questions are
+// answered "Ne" and dialogs are cancelled.
+void DialogsTest::unattendedPrompterShowsNothing()
+{
+    WidgetPrompter prompter;
+    prompter.setUnattended(true);
+    QVERIFY(!prompter.ask(u"Otázka"_s, u"Smazat?"_s, Prompter::QuestionMark));
+    prompter.message(u"Zpráva"_s);
+    QVERIFY(prompter.openFileName(u"Otevřít"_s, QString(), QString()).isEmpty());
+    QVERIFY(!prompter.chooseColor(0));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(DialogsTest)

@@ -18,4 +18,11 @@ public:
 
     // The window a dialog belongs to: the modal window, else the active one.
     static QWidget *owner();
+
+    // Nobody is there to answer (the session is ending): questions are
+    // answered "Ne", messages go to the log, dialogs are cancelled.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+
+private:
+    bool m_unattended = false;
 };
