@@ -75,6 +75,7 @@ private slots:
     void recordWindowCommandsHandOver_data();
     void recordWindowCommandsHandOver();
     void guardRefusesWhileRecordWindowOpen();
+    void tableThatCannotOpenCreatesNoWindow_data();
     void tableThatCannotOpenCreatesNoWindow();
     void recordWindowRemembersPlacementFromMenOkn_data();
     void recordWindowRemembersPlacementFromMenOkn();
@@ -168,19 +169,39 @@ void CommandsTest::guardRefusesWhileRecordWindowOpen()
     QCOMPARE(bench.windows->opened.size(), 1);
 }
 
+void CommandsTest::tableThatCannotOpenCreatesNoWindow_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("missing") << u"missing"_s << u"neexistuje"_s;
+    QTest::newRow("read-only") << u"read-only"_s << u"jen pro čtení"_s;
+    QTest::newRow("zero bytes") << u"empty"_s << u"prázdný"_s;
+}
+
 void CommandsTest::tableThatCannotOpenCreatesNoWindow()
 {
+    QFETCH(QString, damage);
     Bench bench;
     runFlags().write(Key::Reg::RunFrm, false);
-    QVERIFY(QFile::remove(bench.env.path(u"Data/Brezen.db"_s)));
+    const QString path = bench.env.path(u"Data/Brezen.db"_s);
+    if (damage == u"read-only"_s) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+    } else {
+        QVERIFY(QFile::remove(path));
+        if (damage == u"empty"_s)
+            bench.env.writeFile(u"Data/Brezen.db"_s, QByteArray());
+    }
     // What the application-wide handler does with a command's error; it
-    // tells through the running program's prompter.
+    // tells through the running program's prompter, once, in Czech.
     AppContext::instance().prompter = &bench.prompter;
     QVERIFY(!ApplicationErrors::guard([&bench] { bench.commands->openMonth(3); }));
     AppContext::instance().reset();
     QVERIFY(bench.windows->opened.isEmpty());
     QCOMPARE(bench.prompter.messages.size(), 1);
     QVERIFY2(bench.prompter.messages.first().contains(u"Brezen.db"_s), qPrintable(bench.prompter.messages.first()));
+    QFETCH(QString, words);
+    QVERIFY2(bench.prompter.messages.first().contains(words), qPrintable(bench.prompter.messages.first()));
+    QVERIFY(!QFileInfo::exists(path + u"-wal"_s));
     // The next command works as before.
     bench.commands->openMonth(4);
     QCOMPARE(bench.windows->opened.size(), 1);
