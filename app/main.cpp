@@ -1,3 +1,4 @@
+#include "Subsystems.h"
 #include "core/app/Program.h"
 
-int main(int argc, char **argv) { return runProgram(argc, argv); }
+int main(int argc, char **argv) { return runProgram(argc, argv, registerSubsystems); }

@@ -3,8 +3,8 @@
 //   numbered table, 1,000 single durable posts, and SQLite's own
 //   SELECT sum(...) on the same file for comparison.
 
-#include "core/catalogue/Catalogue.h"
-#include "core/engine/Table.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/engine/Table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,6 +44,7 @@ double best(int runs, F &&work)
 
 int main(int argc, char **argv)
 {
+    Catalogue::installLayoutCheck();
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());

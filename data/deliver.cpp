@@ -1,9 +1,9 @@
 // Builds the delivered program folder from the text sources in data/.
 //   rozvahon_deliver <source folder> <output folder>
 
-#include "core/catalogue/Catalogue.h"
-#include "core/engine/EngineError.h"
-#include "core/engine/Table.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/Table.h"
 
 #include <QDir>
 #include <QDirIterator>

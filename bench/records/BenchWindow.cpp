@@ -2,10 +2,10 @@
 
 #include "calc/dialog/Registration.h"
 #include "core/app/AppContext.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/platform/StatusSink.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/platform/StatusSink.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 #include "records/window/Registration.h"
 #include "records/window/TForm3.h"
 

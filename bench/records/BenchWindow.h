@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/catalogue/Holders.h"
-#include "core/platform/Clock.h"
-#include "core/platform/Prompter.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/platform/Clock.h"
+#include "core/data/platform/Prompter.h"
 
 #include <QTemporaryDir>
 #include <memory>

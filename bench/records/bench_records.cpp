@@ -5,8 +5,9 @@
 //     QT_QPA_PLATFORM=offscreen ./bench_records
 
 #include "BenchWindow.h"
+#include "core/data/catalogue/Catalogue.h"
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/window/TForm3.h"
 
@@ -47,6 +48,7 @@ void fill(const QString &file, int rows, bool numbered)
 
 int main(int argc, char **argv)
 {
+    Catalogue::installLayoutCheck();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ROZVAHON_FAKE_PLATFORM", "1");

@@ -3,10 +3,11 @@
 // With a second argument "bare" every toolbar group is switched off first.
 
 #include "BenchWindow.h"
+#include "core/data/catalogue/Catalogue.h"
 
-#include "core/engine/Table.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/engine/Table.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/window/TFrmSmazat.h"
 #include "records/window/TFrmZmenaNazvu.h"
@@ -17,6 +18,7 @@
 
 int main(int argc, char **argv)
 {
+    Catalogue::installLayoutCheck();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ROZVAHON_FAKE_PLATFORM", "1");

@@ -7,10 +7,11 @@
 //     bench_startup [runs]
 
 #include "core/app/AppContext.h"
+#include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
-#include "core/app/WindowRegistrations.h"
+#include "Subsystems.h"
 #include "core/app/mainwindow/THlavni_Formular.h"
-#include "core/platform/ProgramFolder.h"
+#include "core/data/platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,7 +40,7 @@ double oneRun(const QString &delivered)
 
     AppContext &context = AppContext::instance();
     context.reset();
-    registerSubsystemWindows();
+    registerSubsystems();
 
     QElapsedTimer clock;
     clock.start();
@@ -67,6 +68,7 @@ double oneRun(const QString &delivered)
 
 int main(int argc, char **argv)
 {
+    Catalogue::installLayoutCheck();
     QElapsedTimer sinceMain;
     sinceMain.start();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -5,8 +5,9 @@
 //     grab_windows OUTDIR
 
 #include "core/app/AppContext.h"
+#include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
-#include "core/app/WindowRegistrations.h"
+#include "Subsystems.h"
 #include "core/app/commands/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm25.h"
@@ -18,10 +19,10 @@
 #include "core/app/dialogs/TSporic.h"
 #include "core/app/mainwindow/MainMenus.h"
 #include "core/app/mainwindow/THlavni_Formular.h"
-#include "core/platform/Paths.h"
-#include "core/platform/ProgramFolder.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/platform/ProgramFolder.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 #include "widgets/StarField.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ void save(QWidget &widget, const char *name)
 
 int main(int argc, char **argv)
 {
+    Catalogue::installLayoutCheck();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ROZVAHON_FAKE_PLATFORM", "1");
@@ -78,7 +80,7 @@ int main(int argc, char **argv)
     loading.hide();
 
     AppContext &context = AppContext::instance();
-    registerSubsystemWindows();
+    registerSubsystems();
     ProgramSession session(context);
     THlavni_Formular &window = *session.mainWindow();
     window.resize(1024, 700);

@@ -1,7 +1,7 @@
 #include "LedgerFixture.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/format/Locale.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/format/Locale.h"
 #include "records/ledger/LedgerFields.h"
 
 void appendRows(Table &ledger, const QStringList &rows)

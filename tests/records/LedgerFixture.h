@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "LedgerFixture.h"
 
-#include "core/platform/Clock.h"
-#include "core/settings/IniStore.h"
+#include "core/data/platform/Clock.h"
+#include "core/data/stores/IniStore.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/window/RecordActivation.h"
 #include "records/window/RecordSettings.h"

@@ -1,9 +1,9 @@
 #include "LedgerFixture.h"
 
-#include "core/catalogue/Holders.h"
-#include "core/format/Locale.h"
-#include "core/platform/Clock.h"
-#include "core/platform/StatusSink.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/format/Locale.h"
+#include "core/data/platform/Clock.h"
+#include "core/data/platform/StatusSink.h"
 #include "records/ledger/DateCheck.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerTotals.h"

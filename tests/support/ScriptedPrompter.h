@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Prompter.h"
+#include "core/data/platform/Prompter.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "support/TestEnv.h"
 
-#include "core/catalogue/Catalogue.h"
-#include "core/platform/ProgramFolder.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,7 @@
 TestEnv::TestEnv()
 {
     QVERIFY2(m_dir.isValid(), "no temporary folder");
+    Catalogue::installLayoutCheck();
     m_previousDir = QDir::currentPath();
     m_previousConfig = qgetenv("XDG_CONFIG_HOME");
     m_previousData = qgetenv("XDG_DATA_HOME");

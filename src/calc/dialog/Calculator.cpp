@@ -1,9 +1,9 @@
 #include "calc/dialog/Calculator.h"
 
 #include "calc/Infix.h"
-#include "core/format/Locale.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/format/Locale.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 
 #include <algorithm>
 #include <cmath>

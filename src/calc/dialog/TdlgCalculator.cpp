@@ -1,7 +1,7 @@
 #include "calc/dialog/TdlgCalculator.h"
 
-#include "core/settings/Keys.h"
-#include "core/settings/RegFlags.h"
+#include "core/data/stores/Keys.h"
+#include "core/data/stores/RegFlags.h"
 
 #include <QApplication>
 #include <QClipboard>

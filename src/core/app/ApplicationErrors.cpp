@@ -1,9 +1,9 @@
 #include "core/app/ApplicationErrors.h"
 
 #include "core/app/AppContext.h"
-#include "core/engine/EngineError.h"
-#include "core/platform/Prompter.h"
-#include "core/platform/StatusSink.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/platform/Prompter.h"
+#include "core/data/platform/StatusSink.h"
 
 namespace ApplicationErrors {
 

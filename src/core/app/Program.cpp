@@ -1,19 +1,19 @@
 #include "core/app/Program.h"
+#include "core/data/catalogue/Catalogue.h"
 
 #include "core/app/AppContext.h"
 #include "core/app/ApplicationErrors.h"
 #include "core/app/QtCzech.h"
 #include "core/app/SessionEnd.h"
-#include "core/app/WindowRegistrations.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TFormLoad.h"
 #include "core/app/mainwindow/THlavni_Formular.h"
 #include "core/app/services/DesktopServices.h"
 #include "core/app/services/WidgetPrompter.h"
-#include "core/catalogue/Holders.h"
-#include "core/platform/Clock.h"
-#include "core/platform/Prompter.h"
-#include "core/platform/ProgramFolder.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/platform/Clock.h"
+#include "core/data/platform/Prompter.h"
+#include "core/data/platform/ProgramFolder.h"
 
 #include <QCommandLineParser>
 #include <QDialog>
@@ -124,10 +124,11 @@ void applyHintColours()
     QToolTip::setPalette(tips);
 }
 
-int runProgram(int argc, char **argv)
+int runProgram(int argc, char **argv, const std::function<void()> &registerSubsystems)
 {
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
+    Catalogue::installLayoutCheck();
     if (!installQtCzech())
         qWarning("Qt's Czech translation (qtbase_cs.qm) was not found: Qt's own dialogs stay in English.");
 
@@ -156,7 +157,7 @@ int runProgram(int argc, char **argv)
     AppContext &context = AppContext::instance();
     context.prompter = &prompter;
     context.clock = &Clock::system();
-    registerSubsystemWindows();
+    registerSubsystems();
 
     int result = 1;
     if (std::unique_ptr<ProgramSession> session = startProgramSession(context)) {

@@ -61,6 +61,7 @@ std::unique_ptr<ProgramSession> startProgramSession(AppContext &context);
 // The hint windows of the whole program: red 227, green 224, blue 248.
 void applyHintColours();
 
-// The whole run of the program: choose the program folder, start up, run
-// the message loop until the main window closes.
-int runProgram(int argc, char **argv);
+// The whole run of the program: choose the program folder, register the
+// subsystems' windows, start up, run the message loop until the main
+// window closes.
+int runProgram(int argc, char **argv, const std::function<void()> &registerSubsystems);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/StatusSink.h"
+#include "core/data/platform/StatusSink.h"
 
 // The status bar and busy cursor the table holders report to. The holders
 // are made before the main window (and outlive it), so they report here

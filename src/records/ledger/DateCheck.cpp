@@ -1,8 +1,8 @@
 #include "records/ledger/DateCheck.h"
 
-#include "core/engine/Table.h"
-#include "core/platform/Clock.h"
-#include "core/platform/Prompter.h"
+#include "core/data/engine/Table.h"
+#include "core/data/platform/Clock.h"
+#include "core/data/platform/Prompter.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerWalk.h"
 

@@ -1,7 +1,7 @@
 #include "records/ledger/LedgerTotals.h"
 
-#include "core/engine/Table.h"
-#include "core/format/Locale.h"
+#include "core/data/engine/Table.h"
+#include "core/data/format/Locale.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerWalk.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/format/Money.h"
+#include "core/data/format/Money.h"
 
 #include <QColor>
 #include <QString>

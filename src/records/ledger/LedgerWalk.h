@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 
 // Keeps the grids bound to a table from redrawing while a walk runs over
 // it; they redraw once when it ends, also when the walk fails.

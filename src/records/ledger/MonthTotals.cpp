@@ -1,7 +1,7 @@
 #include "records/ledger/MonthTotals.h"
 
-#include "core/catalogue/Holders.h"
-#include "core/engine/Table.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerWalk.h"
 

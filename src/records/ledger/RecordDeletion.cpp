@@ -1,8 +1,8 @@
 #include "records/ledger/RecordDeletion.h"
 
-#include "core/engine/EngineError.h"
-#include "core/engine/Table.h"
-#include "core/platform/Prompter.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/Table.h"
+#include "core/data/platform/Prompter.h"
 #include "records/ledger/LedgerFields.h"
 
 namespace RecordDeletion {

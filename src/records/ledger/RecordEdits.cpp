@@ -1,6 +1,6 @@
 #include "records/ledger/RecordEdits.h"
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
 
 namespace RecordEdits {

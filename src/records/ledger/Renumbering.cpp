@@ -1,6 +1,6 @@
 #include "records/ledger/Renumbering.h"
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerWalk.h"
 

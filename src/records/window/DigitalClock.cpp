@@ -1,6 +1,6 @@
 #include "records/window/DigitalClock.h"
 
-#include "core/platform/Clock.h"
+#include "core/data/platform/Clock.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 #include "records/window/IndicatorHeader.h"
 
-#include "core/engine/Table.h"
+#include "core/data/engine/Table.h"
 #include "records/window/LedgerModel.h"
 
 #include <QPainter>

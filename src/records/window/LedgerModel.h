@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/engine/TableModel.h"
+#include "core/data/engine/TableModel.h"
 
 #include <QColor>
 #include <optional>

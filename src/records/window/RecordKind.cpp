@@ -1,6 +1,6 @@
 #include "records/window/RecordKind.h"
 
-#include "core/settings/Keys.h"
+#include "core/data/stores/Keys.h"
 
 namespace RecordKinds {
 

@@ -1,6 +1,6 @@
 #include "records/window/RecordSettings.h"
 
-#include "core/platform/Paths.h"
+#include "core/data/platform/Paths.h"
 
 #include <QDir>
 

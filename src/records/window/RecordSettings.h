@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/IniStore.h"
+#include "core/data/stores/IniStore.h"
 #include "records/window/RecordKind.h"
 #include "records/window/ToolbarChoices.h"
 

@@ -1,7 +1,7 @@
 #include "records/window/Registration.h"
 
 #include "core/app/AppContext.h"
-#include "core/catalogue/Holders.h"
+#include "core/data/catalogue/Holders.h"
 #include "records/window/TForm3.h"
 
 void registerRecordWindow()

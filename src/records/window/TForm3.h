@@ -2,7 +2,7 @@
 
 #include "core/app/AppContext.h"
 #include "core/app/commands/ScreenPicture.h"
-#include "core/format/Money.h"
+#include "core/data/format/Money.h"
 #include "records/ledger/RecordDeletion.h"
 #include "records/ledger/RowTicks.h"
 #include "records/window/RecordActivation.h"

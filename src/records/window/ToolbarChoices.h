@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/Keys.h"
+#include "core/data/stores/Keys.h"
 
 #include <array>
 #include <cstddef>

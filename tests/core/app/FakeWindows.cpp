@@ -1,6 +1,6 @@
 #include "FakeWindows.h"
 
-#include "core/catalogue/Holders.h"
+#include "core/data/catalogue/Holders.h"
 
 namespace {
 class ClosingDialog final : public QDialog

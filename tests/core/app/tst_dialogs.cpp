@@ -12,9 +12,9 @@
 #include "core/app/dialogs/TFrmTipy.h"
 #include "core/app/QtCzech.h"
 #include "core/app/services/WidgetPrompter.h"
-#include "core/platform/Paths.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "core/app/commands/CommandTables.h"
 
-#include "core/catalogue/Catalogue.h"
+#include "core/data/catalogue/Catalogue.h"
 
 namespace Commands {
 

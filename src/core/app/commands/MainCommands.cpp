@@ -3,14 +3,14 @@
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"
 #include "core/app/commands/SiblingPrograms.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/catalogue/Holders.h"
-#include "core/platform/Paths.h"
-#include "core/platform/PlatformServices.h"
-#include "core/platform/Prompter.h"
-#include "core/platform/StatusSink.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/platform/PlatformServices.h"
+#include "core/data/platform/Prompter.h"
+#include "core/data/platform/StatusSink.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "core/app/commands/OpenWindowGuard.h"
 
-#include "core/settings/Keys.h"
-#include "core/settings/RegFlags.h"
+#include "core/data/stores/Keys.h"
+#include "core/data/stores/RegFlags.h"
 
 namespace OpenWindowGuard {
 

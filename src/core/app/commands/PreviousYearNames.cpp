@@ -1,8 +1,8 @@
 #include "core/app/commands/PreviousYearNames.h"
 
 #include "core/app/commands/CommandTables.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/engine/Table.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/engine/Table.h"
 
 PreviousYearNames PreviousYearNames::defaults(int group)
 {

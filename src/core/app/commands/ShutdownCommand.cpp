@@ -1,6 +1,6 @@
 #include "core/app/commands/ShutdownCommand.h"
 
-#include "core/platform/PlatformServices.h"
+#include "core/data/platform/PlatformServices.h"
 
 ShutdownCommand::Outcome ShutdownCommand::run(const Steps &steps, PlatformServices &services, QString &lastError)
 {

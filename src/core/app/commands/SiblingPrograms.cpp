@@ -1,9 +1,9 @@
 #include "core/app/commands/SiblingPrograms.h"
 
 #include "core/app/commands/CommandTables.h"
-#include "core/platform/Prompter.h"
-#include "core/settings/Keys.h"
-#include "core/settings/RegFlags.h"
+#include "core/data/platform/Prompter.h"
+#include "core/data/stores/Keys.h"
+#include "core/data/stores/RegFlags.h"
 
 namespace SiblingPrograms {
 

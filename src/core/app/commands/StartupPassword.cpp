@@ -1,6 +1,6 @@
 #include "core/app/commands/StartupPassword.h"
 
-#include "core/settings/SettingsStore.h"
+#include "core/data/stores/SettingsStore.h"
 
 namespace StartupPassword {
 

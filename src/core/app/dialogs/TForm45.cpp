@@ -1,8 +1,8 @@
 #include "core/app/dialogs/TForm45.h"
 
-#include "core/platform/Paths.h"
-#include "core/settings/IniStore.h"
-#include "core/settings/Keys.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 #include "widgets/Emblems.h"
 
 #include <QApplication>

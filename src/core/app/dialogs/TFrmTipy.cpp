@@ -1,7 +1,7 @@
 #include "core/app/dialogs/TFrmTipy.h"
 
 #include "core/app/commands/Tips.h"
-#include "core/settings/SettingsStore.h"
+#include "core/data/stores/SettingsStore.h"
 #include "widgets/Emblems.h"
 
 #include <QCheckBox>

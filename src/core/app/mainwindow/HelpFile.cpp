@@ -1,7 +1,7 @@
 #include "core/app/mainwindow/HelpFile.h"
 
-#include "core/platform/Paths.h"
-#include "core/platform/ProgramFolder.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/platform/ProgramFolder.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "core/app/mainwindow/MainWindowSettings.h"
 
-#include "core/settings/Keys.h"
-#include "core/settings/SettingsStore.h"
+#include "core/data/stores/Keys.h"
+#include "core/data/stores/SettingsStore.h"
 
 #include <QDir>
 

@@ -15,10 +15,10 @@
 #include "core/app/dialogs/TSporic.h"
 #include "core/app/mainwindow/HelpFile.h"
 #include "core/app/mainwindow/MainMenus.h"
-#include "core/catalogue/Catalogue.h"
-#include "core/platform/Paths.h"
-#include "core/platform/PlatformServices.h"
-#include "core/settings/Keys.h"
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/platform/PlatformServices.h"
+#include "core/data/stores/Keys.h"
 #include "widgets/Emblems.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 
 #include "core/app/AppContext.h"
 #include "core/app/mainwindow/MainWindowSettings.h"
-#include "core/engine/Table.h"
-#include "core/platform/StatusSink.h"
-#include "core/settings/IniStore.h"
+#include "core/data/engine/Table.h"
+#include "core/data/platform/StatusSink.h"
+#include "core/data/stores/IniStore.h"
 
 #include <QMainWindow>
 #include <array>

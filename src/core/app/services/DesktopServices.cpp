@@ -1,7 +1,7 @@
 #include "core/app/services/DesktopServices.h"
 
 #include "core/app/services/ProgramLocator.h"
-#include "core/platform/Paths.h"
+#include "core/data/platform/Paths.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>

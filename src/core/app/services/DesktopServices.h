@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/PlatformServices.h"
+#include "core/data/platform/PlatformServices.h"
 
 // The services of the running program on a freedesktop desktop: programs
 // started detached (never through a shell), shutdown through logind, the

@@ -1,6 +1,6 @@
 #include "core/app/services/ProgramLocator.h"
 
-#include "core/platform/Paths.h"
+#include "core/data/platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>

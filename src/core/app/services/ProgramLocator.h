@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/PlatformServices.h"
+#include "core/data/platform/PlatformServices.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,0 +1,10 @@
+#include "Subsystems.h"
+
+#include "calc/dialog/Registration.h"
+#include "records/window/Registration.h"
+
+void registerSubsystems()
+{
+    registerCalculatorWindow();
+    registerRecordWindow();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// The composition root: the one list of the program's subsystems. Each
+// subsystem registers its windows (and installs its long-lived parts)
+// through its own entry point; nothing below app/ knows the list.
+void registerSubsystems();

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Reads the #include "…" lines of the program's sources and fails when a
+# lower layer includes a higher one. Layers, lowest first:
+#   0  src/core/data (data library), src/calc/Infix (the evaluator)
+#   1  src/widgets (reusable components that know no subsystem)
+#   2  src/core/app (start-up, main window, commands, shared dialogs)
+#   3  the subsystems: src/records, src/calc/dialog, src/graphs, …
+#   4  app/ (the composition root)
+# A subsystem includes no other subsystem, and the deciding code of a
+# subsystem (its logic folders) includes none of its windows.
+# Usage: scripts/check_layers.sh [project root]
+set -euo pipefail
+root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+cd "$root"
+
+# The logic folders of the subsystems; they may include only the data
+# library, the evaluator and each other.
+logic_folders=(src/records/ledger)
+
+layer_of() {
+  case "$1" in
+    src/core/data/*|src/calc/Infix.*) echo 0 ;;
+    src/widgets/*) echo 1 ;;
+    src/core/app/*|src/core/*) echo 2 ;;
+    src/*) echo 3 ;;
+    app/*) echo 4 ;;
+    *) echo -1 ;;
+  esac
+}
+
+# The subsystem a layer-3 file belongs to: the folder below src/.
+subsystem_of() {
+  local rest="${1#src/}"
+  echo "${rest%%/*}"
+}
+
+is_logic() {
+  local folder
+  for folder in "${logic_folders[@]}"; do
+    [[ "$1" == "$folder"/* ]] && return 0
+  done
+  return 1
+}
+
+failures=0
+while IFS= read -r -d '' file; do
+  file="${file#./}"
+  from=$(layer_of "$file")
+  [ "$from" -ge 0 ] || continue
+  while IFS= read -r line; do
+    target="${line#*\"}"
+    target="${target%%\"*}"
+    # Includes are written from src/; a file beside the includer is fine.
+    if [ -e "src/$target" ]; then
+      path="src/$target"
+    else
+      continue
+    fi
+    to=$(layer_of "$path")
+    why=""
+    if [ "$to" -gt "$from" ]; then
+      why="a lower layer ($from) includes a higher one ($to)"
+    elif [ "$from" -eq 3 ] && [ "$to" -eq 3 ] && [ "$(subsystem_of "$file")" != "$(subsystem_of "$path")" ]; then
+      why="one subsystem includes another"
+    elif is_logic "$file" && [ "$to" -ge 1 ] && ! is_logic "$path"; then
+      why="deciding code includes a window or widget"
+    fi
+    if [ -n "$why" ]; then
+      echo "$file: #include \"$target\": $why"
+      failures=$((failures + 1))
+    fi
+  done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"' "$file" || true)
+done < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures include(s) break the layers." >&2
+  exit 1
+fi
+echo "layers: every include keeps to its layer"

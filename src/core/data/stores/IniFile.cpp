@@ -1,0 +1,529 @@
+#include "core/data/stores/IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char CodePage[] = "windows-1250";
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlank(text.at(end - 1)))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QStringView trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text.at(begin) == u' ' || text.at(begin) == u'\t'))
+        ++begin;
+    while (end > begin && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\t'))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool holdsLineBreakOrNul(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (c == '\r' || c == '\n' || c == '\0')
+            return true;
+    return false;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isAscii(QStringView text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// A name as stored in the file against a name asked for (already trimmed).
+bool sameName(QByteArrayView stored, QStringView wanted)
+{
+    if (isAscii(stored) && isAscii(wanted)) {
+        if (stored.size() != wanted.size())
+            return false;
+        for (qsizetype i = 0; i < stored.size(); ++i) {
+            char a = stored.at(i);
+            char b = static_cast<char>(wanted.at(i).unicode());
+            if (a >= 'a' && a <= 'z')
+                a = static_cast<char>(a - 'a' + 'A');
+            if (b >= 'a' && b <= 'z')
+                b = static_cast<char>(b - 'a' + 'A');
+            if (a != b)
+                return false;
+        }
+        return true;
+    }
+    return QString::compare(IniFile::decode(stored), wanted, Qt::CaseInsensitive) == 0;
+}
+
+// One line of the file, without its line end, and what it is.
+struct Line
+{
+    enum Kind { Other, Comment, Section, Entry };
+
+    Line() = default;
+    explicit Line(QByteArray bytes) : text(std::move(bytes)) { classify(); }
+
+    void classify()
+    {
+        const QByteArrayView view = text;
+        const QByteArrayView lead = trimmed(view);
+        kind = Other;
+        name = {};
+        equals = -1;
+        if (lead.startsWith('[')) {
+            const QByteArrayView inner = lead.sliced(1);
+            const qsizetype close = inner.indexOf(']');
+            kind = Section;
+            name = trimmed(close < 0 ? inner : inner.first(close)).toByteArray();
+            return;
+        }
+        if (lead.startsWith(';') || lead.startsWith('#')) {
+            kind = Comment;
+            return;
+        }
+        equals = view.indexOf('=');
+        if (equals < 0)
+            return;
+        name = trimmed(view.first(equals)).toByteArray();
+        if (!name.isEmpty())
+            kind = Entry;
+    }
+
+    QByteArrayView value() const { return QByteArrayView(text).sliced(equals + 1); }
+
+    QByteArray text;
+    Kind kind = Other;
+    QByteArray name;
+    qsizetype equals = -1;
+};
+
+using Lines = QList<Line>;
+
+Lines splitLines(const QByteArray &data)
+{
+    Lines lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0)
+            end = data.size();
+        qsizetype stop = end;
+        if (stop > start && data.at(stop - 1) == '\r')
+            --stop;
+        lines.append(Line(data.mid(start, stop - start)));
+        start = end + 1;
+    }
+    return lines;
+}
+
+QByteArray joinLines(const Lines &lines)
+{
+    QByteArray data;
+    qsizetype size = 0;
+    for (const Line &line : lines)
+        size += line.text.size() + 2;
+    data.reserve(size);
+    for (const Line &line : lines) {
+        data += line.text;
+        data += "\r\n";
+    }
+    return data;
+}
+
+// Where a key of a section is, and where a new one would go.
+struct Place
+{
+    qsizetype section = -1;   // header of the first matching section
+    qsizetype lastEntry = -1; // last entry of that section, or its header
+    qsizetype key = -1;       // first matching key in any matching section
+};
+
+Place locate(const Lines &lines, QStringView section, QStringView key)
+{
+    Place place;
+    bool inSection = false;
+    bool inFirstSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line &line = lines.at(i);
+        if (line.kind == Line::Section) {
+            inSection = sameName(line.name, section);
+            inFirstSection = inSection && place.section < 0;
+            if (inFirstSection) {
+                place.section = i;
+                place.lastEntry = i;
+            }
+        } else if (line.kind == Line::Entry && inSection) {
+            if (inFirstSection)
+                place.lastEntry = i;
+            if (place.key < 0 && !key.isEmpty() && sameName(line.name, key))
+                place.key = i;
+        }
+    }
+    return place;
+}
+
+// The whole file: empty when it does not exist, nothing when it exists but
+// cannot be read (so that a writer never replaces it with a stub).
+std::optional<QByteArray> readWhole(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd;
+    do
+        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    QByteArray data;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        data.append(buffer, got);
+    }
+    ::close(fd);
+    return data;
+}
+
+// An exclusive flock on a folder, held for one read-modify-write of a file
+// in it. The folder, not the file, is locked because every write replaces
+// the file (and so its inode) by a rename; locking the folder also leaves no
+// lock file behind.
+class FolderLock
+{
+public:
+    explicit FolderLock(const QString &folder)
+    {
+        const QByteArray name = QFile::encodeName(folder);
+        do
+            m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        while (m_fd < 0 && errno == EINTR);
+        if (m_fd < 0)
+            return;
+        while (::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+                return;
+            }
+        }
+    }
+    ~FolderLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd); // releases the lock
+    }
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+
+    bool isLocked() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+// The file that a write really replaces (the target of a symbolic link) and
+// so the folder to lock.
+QString writeTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists()) {
+        const QString canonical = info.canonicalFilePath();
+        if (!canonical.isEmpty())
+            return canonical;
+    }
+    return info.absoluteFilePath();
+}
+
+bool writeAll(int fd, const QByteArray &contents)
+{
+    const char *data = contents.constData();
+    qsizetype left = contents.size();
+    while (left > 0) {
+        const ssize_t done = ::write(fd, data, static_cast<size_t>(left));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += done;
+        left -= done;
+    }
+    return ::fsync(fd) == 0;
+}
+
+// Replaces `target` with a file holding `contents`, atomically: the new
+// contents are written and synced to an unnamed file in the same folder
+// (O_TMPFILE), which is then linked under a fixed side name and renamed over
+// the target. A writer killed at any moment leaves the old file or the new
+// one, never a part; at worst, in the instant between link and rename, the
+// side name stays behind, and the next writer (holding the folder lock)
+// clears it. Where the file system has no unnamed files, the side file is
+// written directly. The caller holds the folder lock; `folder` is its
+// descriptor.
+bool replaceFile(int folder, const QString &target, const QByteArray &contents)
+{
+    const QFileInfo info(target);
+    const QByteArray targetName = QFile::encodeName(target);
+    const QByteArray sideName = QFile::encodeName(
+        info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".new"));
+
+    struct stat existing;
+    const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    // A file that is read-only stays as it is, as it would for a writer in place.
+    if (exists && ::access(targetName.constData(), W_OK) != 0)
+        return false;
+
+    ::unlink(sideName.constData()); // left by a writer killed before its rename
+    bool sideLinked = false; // the side name exists and must go on failure
+    const auto fill = [&](int fd) {
+        return (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, contents);
+    };
+    const auto writeSide = [&]() {
+        int fd;
+        do
+            fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        while (fd < 0 && errno == EINTR);
+        if (fd < 0)
+            return false;
+        sideLinked = true;
+        const bool filled = fill(fd);
+        ::close(fd);
+        return filled;
+    };
+
+    bool ok;
+    int fd;
+    do
+        fd = ::open(QFile::encodeName(info.absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd >= 0) {
+        ok = fill(fd);
+        if (ok) {
+            const QByteArray procName = "/proc/self/fd/" + QByteArray::number(fd);
+            sideLinked = ::linkat(AT_FDCWD, procName.constData(), AT_FDCWD, sideName.constData(),
+                                  AT_SYMLINK_FOLLOW) == 0;
+        }
+        ::close(fd);
+        if (ok && !sideLinked)
+            ok = writeSide(); // no /proc to link from
+    } else {
+        ok = writeSide(); // no unnamed files here
+    }
+    if (ok)
+        ok = ::rename(sideName.constData(), targetName.constData()) == 0;
+    if (!ok) {
+        if (sideLinked)
+            ::unlink(sideName.constData());
+        return false;
+    }
+    ::fsync(folder); // makes the rename durable
+    return true;
+}
+
+// Runs `change` on the lines of the file under the folder lock and writes
+// the result atomically when it asks for it. `change` returns false to fail,
+// and clears `write` when the file can stay as it is.
+template<typename Change>
+bool rewrite(const QString &path, Change change)
+{
+    const QString target = writeTarget(path);
+    FolderLock lock(QFileInfo(target).absolutePath());
+    if (!lock.isLocked())
+        return false;
+    const std::optional<QByteArray> data = readWhole(target);
+    if (!data)
+        return false;
+    Lines lines = splitLines(*data);
+    bool write = true;
+    if (!change(lines, write))
+        return false;
+    if (!write)
+        return true;
+    return replaceFile(lock.fd(), target, joinLines(lines));
+}
+
+} // namespace
+
+IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+
+bool IniFile::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
+
+std::optional<QByteArray> IniFile::value(const QString &sectionName, const QString &keyName) const
+{
+    const QStringView section = trimmed(QStringView(sectionName));
+    const QStringView key = trimmed(QStringView(keyName));
+    if (section.isEmpty() || key.isEmpty())
+        return std::nullopt;
+    const std::optional<QByteArray> data = readWhole(m_path);
+    if (!data || data->isEmpty())
+        return std::nullopt;
+    const Lines lines = splitLines(*data);
+    const Place place = locate(lines, section, key);
+    if (place.key < 0)
+        return std::nullopt;
+    return lines.at(place.key).value().toByteArray();
+}
+
+bool IniFile::setValue(const QString &sectionName, const QString &keyName, QByteArrayView value)
+{
+    const QStringView section = trimmed(QStringView(sectionName));
+    const QStringView key = trimmed(QStringView(keyName));
+    if (!isValidSection(section) || !isValidKey(key) || holdsLineBreakOrNul(value))
+        return false;
+    return rewrite(m_path, [&](Lines &lines, bool &write) {
+        const Place place = locate(lines, section, key);
+        if (place.key >= 0) {
+            Line &line = lines[place.key];
+            if (line.value() == value) {
+                write = false;
+                return true;
+            }
+            // Keep the key as it is spelt in the file.
+            QByteArray text = line.text.left(line.equals + 1);
+            text += value;
+            line.text = std::move(text);
+            line.classify();
+            return true;
+        }
+        QByteArray entry = encode(key);
+        entry += '=';
+        entry += value;
+        if (place.section >= 0) {
+            lines.insert(place.lastEntry + 1, Line(std::move(entry)));
+            return true;
+        }
+        if (!lines.isEmpty() && !trimmed(QByteArrayView(lines.last().text)).isEmpty())
+            lines.append(Line(QByteArray()));
+        QByteArray header = "[";
+        header += encode(section);
+        header += ']';
+        lines.append(Line(std::move(header)));
+        lines.append(Line(std::move(entry)));
+        return true;
+    });
+}
+
+bool IniFile::create() const
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    int fd;
+    do
+        fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+QStringList IniFile::sections() const
+{
+    QStringList names;
+    const std::optional<QByteArray> data = readWhole(m_path);
+    if (!data)
+        return names;
+    for (const Line &line : splitLines(*data))
+        if (line.kind == Line::Section)
+            names.append(decode(line.name));
+    return names;
+}
+
+QStringList IniFile::keys(const QString &sectionName) const
+{
+    QStringList names;
+    const QStringView section = trimmed(QStringView(sectionName));
+    const std::optional<QByteArray> data = readWhole(m_path);
+    if (!data || section.isEmpty())
+        return names;
+    bool inSection = false;
+    for (const Line &line : splitLines(*data)) {
+        if (line.kind == Line::Section)
+            inSection = sameName(line.name, section);
+        else if (inSection && line.kind == Line::Entry)
+            names.append(decode(line.name));
+    }
+    return names;
+}
+
+bool IniFile::isValidSection(QStringView section)
+{
+    section = trimmed(section);
+    if (section.isEmpty())
+        return false;
+    for (QChar c : section)
+        if (c == u']' || c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+    return true;
+}
+
+bool IniFile::isValidKey(QStringView key)
+{
+    key = trimmed(key);
+    if (key.isEmpty() || key.startsWith(u'[') || key.startsWith(u';') || key.startsWith(u'#'))
+        return false;
+    for (QChar c : key)
+        if (c == u'=' || c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+    return true;
+}
+
+QByteArray IniFile::encode(QStringView text)
+{
+    QStringEncoder encoder(CodePage);
+    QByteArray bytes = encoder.encode(text);
+    // The converter marks a character the code page lacks with the control
+    // byte SUB; a readable "?" is what the user would expect to see.
+    bytes.replace('\x1a', '?');
+    return bytes;
+}
+
+QByteArrayView IniFile::trimmedBlanks(QByteArrayView text) { return trimmed(text); }
+
+QString IniFile::decode(QByteArrayView bytes)
+{
+    // Every one of the 256 bytes decodes (the code page's gaps map to C1
+    // controls), so decode and encode give the bytes back unchanged.
+    QStringDecoder decoder(CodePage);
+    return decoder.decode(bytes);
+}

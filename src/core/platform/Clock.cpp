@@ -1,9 +1,0 @@
-#include "core/platform/Clock.h"
-
-Clock::~Clock() = default;
-
-Clock &Clock::system()
-{
-    static SystemClock clock;
-    return clock;
-}

@@ -1,0 +1,938 @@
+#include "core/data/catalogue/Catalogue.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/EngineMessages.h"
+#include "core/data/engine/Table.h"
+#include "core/data/engine/TableModel.h"
+#include "core/data/platform/StatusSink.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnv.h"
+
+#include <QAbstractItemModelTester>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+#include <csignal>
+#include <memory>
+#include <sqlite3.h>
+
+namespace {
+
+// Opens a ledger of the delivered folder.
+std::unique_ptr<Table> openLedger(const QString &name = QStringLiteral("Leden.db"),
+                                  const QString &folder = QStringLiteral("Data"))
+{
+    auto table = std::make_unique<Table>();
+    table->setFolder(folder);
+    table->setTableName(name);
+    table->open();
+    return table;
+}
+
+void appendRow(Table &table, const QString &text, double amount = 0)
+{
+    table.append();
+    table.field(QStringLiteral("Text 80")).setString(text);
+    table.field(QStringLiteral("Castka")).setMoney(Money::fromDouble(amount));
+    table.post();
+}
+
+QStringList texts(Table &table)
+{
+    QStringList list;
+    table.disableControls();
+    const Table::Bookmark mark = table.bookmark();
+    for (table.first(); !table.eof(); table.next())
+        list << table.field(QStringLiteral("Text 80")).asString();
+    if (table.bookmarkValid(mark))
+        table.gotoBookmark(mark);
+    table.enableControls();
+    return list;
+}
+
+// Runs SQL on a file through a connection of its own and returns the first
+// column of the first row.
+QString sqlValue(const QString &path, const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    QString result;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW)
+        result = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return result;
+}
+
+// Runs SQL that changes a file through a connection of its own.
+void sqlExec(const QString &path, const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    const QString message = error ? QString::fromUtf8(error) : QString();
+    sqlite3_free(error);
+    sqlite3_close(db);
+    QVERIFY2(rc == SQLITE_OK, qPrintable(message));
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const EngineError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+// A writer that posts rows until it is killed: each row carries the same
+// number in two fields, so a half-written post would show.
+int runWriter(const QString &folder)
+{
+    QDir::setCurrent(folder);
+    Table table;
+    table.setFolder(QStringLiteral("Data"));
+    table.setTableName(QStringLiteral("Unor.db"));
+    table.open();
+    for (int i = 1;; ++i) {
+        table.append();
+        table.field(QStringLiteral("Text 80")).setString(QStringLiteral("row %1").arg(i));
+        table.field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(i));
+        table.field(QStringLiteral("Kratky - Short")).setInteger(i % 30000);
+        table.post();
+        std::fputs("posted\n", stdout);
+        std::fflush(stdout);
+    }
+}
+
+} // namespace
+
+class EngineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_env->deliverTables();
+    }
+    void cleanup() { m_env.reset(); }
+
+    void opensByFolderAndNameWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expectedFile");
+        QTest::newRow("canonical") << "Data" << "Leden.db" << "Data/Leden.db";
+        QTest::newRow("upper case") << "DATA" << "LEDEN.DB" << "Data/Leden.db";
+        QTest::newRow("previous year with backslash") << "Data" << "Data01\\Leden.db" << "Data/Data01/Leden.db";
+        QTest::newRow("previous year, odd case") << "data" << "data01\\zaznam05.DB" << "Data/Data01/Zaznam05.db";
+        QTest::newRow("personal folder") << "VlDb Data" << "telsez.db" << "VlDb Data/TelSez.DB";
+        QTest::newRow("Czech file name") << "Data" << "POLOŽKY1.DB" << "Data/Položky1.db";
+    }
+    void opensByFolderAndNameWithoutRegardToCase()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, expectedFile);
+        auto table = openLedger(name, folder);
+        QVERIFY(table->isOpen());
+        QCOMPARE(table->filePath(), m_env->path(expectedFile));
+    }
+
+    void cursorStaysOnLastRowAtEof()
+    {
+        auto table = openLedger();
+        QVERIFY(table->eof() && table->bof());
+        QCOMPARE(table->position(), -1);
+        appendRow(*table, QStringLiteral("a"));
+        appendRow(*table, QStringLiteral("b"));
+        appendRow(*table, QStringLiteral("c"));
+        table->first();
+        QVERIFY(table->bof());
+        QVERIFY(!table->eof());
+        table->prior();
+        QVERIFY(table->bof());
+        QCOMPARE(table->position(), 0);
+        table->next();
+        table->next();
+        QVERIFY(!table->eof());
+        QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("c"));
+        table->next();
+        QVERIFY(table->eof());
+        QCOMPARE(table->position(), 2);
+        QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("c"));
+        table->last();
+        QVERIFY(table->eof());
+        QCOMPARE(table->recordCount(), 3);
+    }
+
+    void deleteMovesToNextRow_data()
+    {
+        QTest::addColumn<int>("deleteAt");
+        QTest::addColumn<QString>("currentAfter");
+        QTest::addColumn<bool>("eofAfter");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("first") << 0 << "b" << false << QStringList{"b", "c"};
+        QTest::newRow("middle") << 1 << "c" << false << QStringList{"a", "c"};
+        QTest::newRow("last") << 2 << "b" << true << QStringList{"a", "b"};
+    }
+    void deleteMovesToNextRow()
+    {
+        QFETCH(int, deleteAt);
+        QFETCH(QString, currentAfter);
+        QFETCH(bool, eofAfter);
+        QFETCH(QStringList, left);
+        auto table = openLedger();
+        for (const char *text : {"a", "b", "c"})
+            appendRow(*table, QString::fromLatin1(text));
+        table->moveTo(deleteAt);
+        table->remove();
+        QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), currentAfter);
+        QCOMPARE(table->eof(), eofAfter);
+        QCOMPARE(texts(*table), left);
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), left);
+    }
+
+    void deleteOfTheOnlyRowEmptiesTheTable()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("only"));
+        table->remove();
+        QVERIFY(table->isEmpty());
+        QVERIFY(table->eof() && table->bof());
+        QVERIFY(table->field(QStringLiteral("Text 80")).asString().isEmpty());
+        QVERIFY_THROWS_EXCEPTION(EngineError, table->remove());
+    }
+
+    void insertAtCursorKeepsItsPlaceAfterReopening()
+    {
+        auto table = openLedger();
+        for (const char *text : {"a", "b", "c"})
+            appendRow(*table, QString::fromLatin1(text));
+        table->moveTo(1);
+        table->insert();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("before b"));
+        table->post();
+        QCOMPARE(table->position(), 1);
+        table->first();
+        table->insert(); // at the very top
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("top"));
+        table->post();
+        const QStringList expected{"top", "a", "before b", "b", "c"};
+        QCOMPARE(texts(*table), expected);
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), expected);
+    }
+
+    void manyInsertsAtOneSpotKeepTheOrder()
+    {
+        // More inserts at one place than the gaps between order keys allow.
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("first"));
+        appendRow(*table, QStringLiteral("last"));
+        QStringList expected{QStringLiteral("first")};
+        for (int i = 0; i < 80; ++i) {
+            table->moveTo(1 + i); // always directly before "last"
+            table->insert();
+            table->field(QStringLiteral("Text 80")).setString(QString::number(i));
+            table->post();
+            expected << QString::number(i);
+        }
+        expected << QStringLiteral("last");
+        QCOMPARE(texts(*table), expected);
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), expected);
+    }
+
+    void cancelledInsertLeavesNothing()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("a"));
+        appendRow(*table, QStringLiteral("b"));
+        table->moveTo(1);
+        table->insert();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("x"));
+        table->cancel();
+        QCOMPARE(table->position(), 1);
+        QCOMPARE(texts(*table), (QStringList{"a", "b"}));
+    }
+
+    void moveAfterEditPostsIt()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("a"));
+        appendRow(*table, QStringLiteral("b"));
+        table->first();
+        table->edit();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("changed"));
+        table->next();
+        QCOMPARE(table->state(), Table::State::Browse);
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), (QStringList{"changed", "b"}));
+    }
+
+    void postWithoutChangeWritesNothing()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("a"), 10);
+        const QString path = table->filePath();
+        const QString before = sqlValue(path, QStringLiteral("SELECT count(*) FROM pragma_data_version"));
+        Q_UNUSED(before);
+        QFileInfo wal(path + QStringLiteral("-wal"));
+        const qint64 walSize = wal.size();
+        table->first();
+        table->edit();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("a"));
+        table->field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(10));
+        table->post();
+        wal.refresh();
+        QCOMPARE(wal.size(), walSize);
+        table->edit();
+        table->field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(11));
+        table->post();
+        wal.refresh();
+        QVERIFY(wal.size() > walSize);
+    }
+
+    void bookmarkReturnsAfterFilteredWalk()
+    {
+        auto table = openLedger();
+        for (const char *text : {"nákup", "plat", "nájem", "Nafta", "plyn"})
+            appendRow(*table, QString::fromUtf8(text));
+        table->setFilterCaseInsensitive(true);
+        table->moveTo(3);
+        const Table::Bookmark mark = table->bookmark();
+        table->setFilterText(QStringLiteral("Text 80 = 'na*'"));
+        table->setFiltered(true);
+        QCOMPARE(texts(*table), (QStringList{"Nafta"}));
+        QVERIFY(table->bookmarkValid(mark));
+        table->setFilterText(QStringLiteral("Text 80 = 'pl*'"));
+        QVERIFY(!table->bookmarkValid(mark));
+        table->setFiltered(false);
+        table->gotoBookmark(mark);
+        QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("Nafta"));
+    }
+
+    void prefixFilters_data()
+    {
+        QTest::addColumn<bool>("caseInsensitive");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QStringList>("accepted");
+        const QString name = QStringLiteral("Text 80");
+        QTest::newRow("Czech letters fold") << true << "Text 80 = 'č*'" << QStringList{"Čedok", "čaj"};
+        QTest::newRow("Czech upper matches lower") << true << "Text 80 = 'ŘE*'" << QStringList{"řezník"};
+        QTest::newRow("case sensitive") << false << "Text 80 = 'č*'" << QStringList{"čaj"};
+        QTest::newRow("apostrophe inside") << true << "Text 80 = 'O'B*'" << QStringList{"O'Brien", "o'brian"};
+        QTest::newRow("apostrophe, whole name") << true << "Text 80 = 'O'Brien*'" << QStringList{"O'Brien"};
+        QTest::newRow("empty prefix") << true << "Text 80 = '*'"
+                                      << QStringList{"Čedok", "čaj", "řezník", "O'Brien", "o'brian", "Oblek"};
+        QTest::newRow("bracketed field") << true << "[Text 80] = 'ob*'" << QStringList{"Oblek"};
+        QTest::newRow("no match") << true << "Text 80 = 'zz*'" << QStringList{};
+        Q_UNUSED(name);
+    }
+    void prefixFilters()
+    {
+        QFETCH(bool, caseInsensitive);
+        QFETCH(QString, expression);
+        QFETCH(QStringList, accepted);
+        auto table = openLedger();
+        for (const char *text : {"Čedok", "čaj", "řezník", "O'Brien", "o'brian", "Oblek"})
+            appendRow(*table, QString::fromUtf8(text));
+        table->setFilterCaseInsensitive(caseInsensitive);
+        table->setFilterText(expression);
+        table->setFiltered(true);
+        QCOMPARE(texts(*table), accepted);
+        QCOMPARE(table->recordCount(), accepted.size());
+    }
+
+    void predicateFilter()
+    {
+        auto table = openLedger();
+        for (int i = 1; i <= 6; ++i)
+            appendRow(*table, QString::number(i), i % 2 ? -i : i);
+        table->setFilter([](const Table &t) { return t.field(QStringLiteral("Castka")).asMoney() > Money(); });
+        table->setFiltered(true);
+        QCOMPARE(texts(*table), (QStringList{"2", "4", "6"}));
+    }
+
+    void badFilterTextIsRefused()
+    {
+        auto table = openLedger();
+        QVERIFY_THROWS_EXCEPTION(EngineError, table->setFilterText(QStringLiteral("Text 80 like x")));
+    }
+
+    void twoHoldersOnOneFile()
+    {
+        auto first = openLedger();
+        auto second = openLedger(QStringLiteral("LEDEN.DB"));
+        appendRow(*first, QStringLiteral("from first"), 5);
+        second->close();
+        second->open();
+        QCOMPARE(texts(*second), (QStringList{"from first"}));
+        second->first();
+        second->edit();
+        second->field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(7));
+        second->post();
+        first->refresh();
+        first->first();
+        QCOMPARE(first->field(QStringLiteral("Castka")).asMoney(), Money::fromCrowns(7));
+        // A row deleted under the other holder reads empty, never crashes.
+        second->remove();
+        first->first();
+        QVERIFY(first->field(QStringLiteral("Text 80")).asString().isEmpty());
+        first->refresh();
+        QVERIFY(first->isEmpty());
+    }
+
+    void typedFields_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("asString");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("money") << "Castka" << "1234,5" << "1234,5" << "1\u00a0234,50 Kč";
+        QTest::newRow("money with Kč") << "Castka" << "-1 234,56 Kč" << "-1234,56" << "-1\u00a0234,56 Kč";
+        QTest::newRow("money ten-thousandths") << "Cena" << "0,0001" << "0,0001" << "0,00 Kč";
+        QTest::newRow("date") << "Datum" << "31.1.2009" << "31.1.2009" << "31.1.2009";
+        QTest::newRow("number") << "Cislo" << "255" << "255" << "255";
+        QTest::newRow("number with comma") << "Cislo" << "12,25" << "12,25" << "12,25";
+        QTest::newRow("short") << "Kratky - Short" << "42" << "42" << "42";
+        QTest::newRow("text cut to 80") << "Text 80" << QString(100, QLatin1Char('x')) << QString(80, QLatin1Char('x'))
+                                        << QString(80, QLatin1Char('x'));
+        QTest::newRow("supplement cut to 100") << "Text 2 100" << QString(150, QChar(0x0161))
+                                               << QString(100, QChar(0x0161)) << QString(100, QChar(0x0161));
+        QTest::newRow("memo is not cut") << "Memo Polozka 10" << QString(300, QLatin1Char('m'))
+                                         << QString(300, QLatin1Char('m')) << QString(300, QLatin1Char('m'));
+        QTest::newRow("empty text is null") << "Text 80" << "" << "" << "";
+    }
+    void typedFields()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, input);
+        QFETCH(QString, asString);
+        QFETCH(QString, display);
+        auto table = openLedger();
+        table->append();
+        table->field(field).setString(input);
+        table->post();
+        table->close();
+        table->open();
+        table->first();
+        QCOMPARE(table->field(field).asString(), asString);
+        QCOMPARE(table->field(field).displayText(), display);
+        QCOMPARE(table->field(field).isNull(), input.isEmpty());
+    }
+
+    void badTextForATypedFieldIsRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("money") << "Castka" << "12a";
+        QTest::newRow("date") << "Datum" << "31.2.2009";
+        QTest::newRow("number") << "Cislo" << "abc";
+        QTest::newRow("short") << "Kratky - Short" << "1,5";
+    }
+    void badTextForATypedFieldIsRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, input);
+        auto table = openLedger();
+        table->append();
+        QVERIFY_THROWS_EXCEPTION(EngineError, table->field(field).setString(input));
+        QCOMPARE(table->state(), Table::State::Insert);
+        table->cancel();
+    }
+
+    void moneyIsExact()
+    {
+        auto table = openLedger();
+        for (int i = 0; i < 1000; ++i) {
+            table->append();
+            table->field(QStringLiteral("Castka")).setString(QStringLiteral("0,1"));
+            table->post();
+        }
+        Money sum;
+        for (table->first(); !table->eof(); table->next())
+            sum += table->field(QStringLiteral("Castka")).asMoney();
+        QCOMPARE(sum, Money::fromCrowns(100));
+    }
+
+    void unusedFieldsStayEmpty()
+    {
+        auto table = openLedger();
+        table->append();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("x"));
+        table->field(QStringLiteral("Datum")).setDate(QDate(2009, 1, 31));
+        table->field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(1));
+        table->field(QStringLiteral("Text 2 100")).setString(QStringLiteral("y"));
+        table->field(QStringLiteral("Cislo")).setDouble(255);
+        table->field(QStringLiteral("Cena")).setMoney(Money::fromCrowns(2));
+        table->field(QStringLiteral("Kratky - Short")).setInteger(1);
+        table->field(QStringLiteral("Memo Polozka 10")).setString(QStringLiteral("hidden"));
+        table->post();
+        table->close();
+        table->open();
+        for (int i = 0; i < table->fields().size(); ++i) {
+            const QString name = table->fields().at(i).name;
+            const bool used = i < 7 || i == 15;
+            if (name == QLatin1String("Autoincrement"))
+                QCOMPARE(table->field(i).asInteger(), 1); // numbered by the engine
+            else
+                QVERIFY2(table->field(i).isNull() != used, qPrintable(name));
+        }
+    }
+
+    void filesThatAreNotTablesFailToOpen_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("garbage") << QByteArray("this is not a table at all, just some text\n").repeated(200);
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("zeros") << QByteArray(8192, '\0');
+    }
+    void filesThatAreNotTablesFailToOpen()
+    {
+        QFETCH(QByteArray, contents);
+        QFile::remove(m_env->path(QStringLiteral("Data/Leden.db")));
+        m_env->writeFile(QStringLiteral("Data/Leden.db"), contents);
+        Table table;
+        table.setFolder(QStringLiteral("Data"));
+        table.setTableName(QStringLiteral("Leden.db"));
+        try {
+            table.open();
+            QFAIL("opened a file that is not a table");
+        } catch (const EngineError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("Leden.db")), qPrintable(error.message()));
+        }
+        QVERIFY(!table.isOpen());
+    }
+
+    void truncatedTableFailsToOpen()
+    {
+        {
+            auto table = openLedger();
+            for (int i = 0; i < 2000; ++i)
+                appendRow(*table, QStringLiteral("row %1 with some text to fill pages").arg(i), i);
+        }
+        QFile file(m_env->path(QStringLiteral("Data/Leden.db")));
+        QVERIFY(file.size() > 20000);
+        QVERIFY(file.resize(file.size() / 2));
+        QVERIFY_THROWS_EXCEPTION(EngineError, openLedger());
+    }
+
+    void tableWithOtherColumnsFailsToOpen()
+    {
+        QFile::remove(m_env->path(QStringLiteral("Data/Leden.db")));
+        Table::create(m_env->path(QStringLiteral("Data/Leden.db")), Catalogue::layout(Catalogue::Kind::Phone));
+        try {
+            openLedger();
+            QFAIL("opened a phone book as a ledger");
+        } catch (const EngineError &error) {
+            QVERIFY2(error.message().contains(QStringLiteral("Text 80")), qPrintable(error.message()));
+        }
+    }
+
+    void missingTableFailsToOpen()
+    {
+        QVERIFY_THROWS_EXCEPTION(EngineError, openLedger(QStringLiteral("Nic.db")));
+    }
+
+    void batchIsAllOrNothing()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("kept"));
+        table->beginBatch();
+        appendRow(*table, QStringLiteral("x"));
+        appendRow(*table, QStringLiteral("y"));
+        table->rollbackBatch();
+        QCOMPARE(texts(*table), (QStringList{"kept"}));
+        table->beginBatch();
+        appendRow(*table, QStringLiteral("x"));
+        table->commitBatch();
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), (QStringList{"kept", "x"}));
+    }
+
+    void eventsFireAroundOperations()
+    {
+        auto table = openLedger();
+        QStringList events;
+        connect(table.get(), &Table::beforeInsert, this, [&] { events << QStringLiteral("beforeInsert"); });
+        connect(table.get(), &Table::afterInsert, this, [&] { events << QStringLiteral("afterInsert"); });
+        connect(table.get(), &Table::beforePost, this, [&] { events << QStringLiteral("beforePost"); });
+        connect(table.get(), &Table::afterPost, this, [&] { events << QStringLiteral("afterPost"); });
+        connect(table.get(), &Table::beforeScroll, this, [&] { events << QStringLiteral("beforeScroll"); });
+        connect(table.get(), &Table::afterScroll, this, [&] {
+            events << QStringLiteral("afterScroll ") + table->field(QStringLiteral("Text 80")).asString();
+        });
+        appendRow(*table, QStringLiteral("a"));
+        appendRow(*table, QStringLiteral("b"));
+        table->first();
+        QCOMPARE(events, (QStringList{"beforeInsert", "afterInsert", "beforePost", "afterPost", "beforeInsert",
+                                      "afterInsert", "beforePost", "afterPost", "beforeScroll", "afterScroll a"}));
+    }
+
+    void controlsAreHeldBackWhileDisabled()
+    {
+        auto table = openLedger();
+        QSignalSpy resets(table.get(), &Table::controlsReset);
+        QSignalSpy moves(table.get(), &Table::controlsCurrentChanged);
+        table->disableControls();
+        table->disableControls();
+        appendRow(*table, QStringLiteral("a"));
+        appendRow(*table, QStringLiteral("b"));
+        table->first();
+        table->enableControls();
+        QCOMPARE(resets.count(), 0);
+        table->enableControls();
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(moves.count(), 0);
+    }
+
+    void holderErrorWordsComeFirst_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("delete") << "delete"
+                                << "Chyba ve výmazu";
+        QTest::newRow("edit") << "edit"
+                              << "Chyba Editace";
+    }
+    void holderErrorWordsComeFirst()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, word);
+        ScriptedPrompter prompter;
+        TDataModule2 holder(StatusSink::none(), prompter);
+        if (operation == QLatin1String("delete")) {
+            holder.Soubor(QStringLiteral("Leden.db"));
+            QVERIFY_THROWS_EXCEPTION(EngineError, holder.table().remove());
+        } else {
+            QVERIFY_THROWS_EXCEPTION(EngineError, holder.table().edit()); // not open
+        }
+        QCOMPARE(prompter.messages, QStringList{word});
+    }
+
+    void modelEditsAndPostsWhenLeavingTheRow()
+    {
+        auto table = openLedger();
+        appendRow(*table, QStringLiteral("a"), 1);
+        appendRow(*table, QStringLiteral("b"), 2);
+        TableModel model(*table, {QStringLiteral("Datum"), QStringLiteral("Text 80"), QStringLiteral("Castka")});
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.data(model.index(1, 2)).toString(), QStringLiteral("2,00 Kč"));
+        QVERIFY(model.setData(model.index(0, 1), QStringLiteral("edited")));
+        QCOMPARE(table->state(), Table::State::Edit);
+        QCOMPARE(model.data(model.index(0, 1)).toString(), QStringLiteral("edited"));
+        QVERIFY(!model.setData(model.index(0, 0), QStringLiteral("32.13.2009")));
+        model.setCurrentRow(1);
+        QCOMPARE(table->state(), Table::State::Browse);
+        QCOMPARE(sqlValue(table->filePath(), QStringLiteral("SELECT \"Text 80\" FROM Leden ORDER BY _poradi LIMIT 1")),
+                 QStringLiteral("edited"));
+        // A row being inserted shows in the grid, and goes when cancelled.
+        table->insert();
+        QCOMPARE(model.rowCount(), 3);
+        QVERIFY(model.data(model.index(1, 1)).toString().isEmpty());
+        table->cancel();
+        QCOMPARE(model.rowCount(), 2);
+        table->remove();
+        QCOMPARE(model.rowCount(), 1);
+    }
+
+    // Two cursors on one file, as TDataModule2 and TDataModule23 can be: a
+    // write of one never lands on another row than the one it shows, and a
+    // row that the other changed or removed is reported, not overwritten.
+    void holdersRacingOnOneFile_data()
+    {
+        QTest::addColumn<QString>("race");
+        QTest::addColumn<QString>("refusal");       // what the first cursor is told, if anything
+        QTest::addColumn<QStringList>("stored");    // "text:amount" in stored order afterwards
+        QTest::newRow("edit of a row deleted meanwhile") << "edit-deleted" << "smazán"
+                                                         << QStringList{"a:1", "c:3"};
+        QTest::newRow("edit of a row changed meanwhile") << "edit-changed" << "změněn"
+                                                         << QStringList{"a:1", "b:20", "c:3"};
+        QTest::newRow("delete of a row deleted meanwhile") << "delete-deleted" << "smazán"
+                                                           << QStringList{"a:1", "c:3"};
+        QTest::newRow("appends of both") << "append-both" << ""
+                                         << QStringList{"a:1", "b:2", "c:3", "x:7", "y:8", "z:9"};
+        QTest::newRow("edit after the other spread the places out")
+            << "edit-after-respace" << "" << QStringList{"a:1", "b:2", "c:30"};
+        QTest::newRow("delete after the other spread the places out")
+            << "delete-after-respace" << "" << QStringList{"a:1", "b:2"};
+    }
+    void holdersRacingOnOneFile()
+    {
+        QFETCH(QString, race);
+        QFETCH(QString, refusal);
+        QFETCH(QStringList, stored);
+        auto first = openLedger();
+        appendRow(*first, QStringLiteral("a"), 1);
+        appendRow(*first, QStringLiteral("b"), 2);
+        appendRow(*first, QStringLiteral("c"), 3);
+        auto second = openLedger();
+        QString message;
+        auto amount = [](Table &table, int crowns) {
+            table.field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(crowns));
+        };
+        // Many rows put before "a" by the other cursor spread the places of
+        // every row out; the first cursor still knows the old places.
+        auto spreadOut = [&] {
+            for (int i = 0; i < 40; ++i) {
+                second->first();
+                second->insert();
+                second->field(QStringLiteral("Text 80")).setString(QStringLiteral("tmp"));
+                second->post();
+            }
+            second->beginBatch();
+            for (second->first(); !second->eof();) {
+                if (second->field(QStringLiteral("Text 80")).asString() == QLatin1String("tmp"))
+                    second->remove();
+                else
+                    second->next();
+                if (second->recordCount() == 3)
+                    break;
+            }
+            second->commitBatch();
+        };
+        if (race == QLatin1String("edit-deleted")) {
+            first->moveTo(1);
+            first->edit();
+            amount(*first, 20);
+            second->moveTo(1);
+            second->remove();
+            message = failureOf([&] { first->post(); });
+        } else if (race == QLatin1String("edit-changed")) {
+            first->moveTo(1);
+            first->edit();
+            first->field(QStringLiteral("Text 80")).setString(QStringLiteral("mine"));
+            second->moveTo(1);
+            second->edit();
+            amount(*second, 20);
+            second->post();
+            message = failureOf([&] { first->post(); });
+        } else if (race == QLatin1String("delete-deleted")) {
+            first->moveTo(1);
+            second->moveTo(1);
+            second->remove();
+            message = failureOf([&] { first->remove(); });
+        } else if (race == QLatin1String("append-both")) {
+            appendRow(*first, QStringLiteral("x"), 7);
+            appendRow(*second, QStringLiteral("y"), 8);
+            appendRow(*first, QStringLiteral("z"), 9);
+        } else if (race == QLatin1String("edit-after-respace")) {
+            first->moveTo(2);
+            spreadOut();
+            first->edit();
+            amount(*first, 30);
+            first->post();
+        } else if (race == QLatin1String("delete-after-respace")) {
+            first->moveTo(2);
+            spreadOut();
+            first->remove();
+        }
+        if (refusal.isEmpty())
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+        else
+            QVERIFY2(message.contains(refusal) && message.contains(QStringLiteral("Leden.db")), qPrintable(message));
+        QCOMPARE(first->state(), Table::State::Browse);
+
+        QStringList rows;
+        auto check = openLedger();
+        for (check->first(); !check->eof(); check->next())
+            rows << check->field(QStringLiteral("Text 80")).asString() + QLatin1Char(':')
+                        + QString::number(check->field(QStringLiteral("Castka")).asInteger());
+        QCOMPARE(rows, stored);
+        // Both cursors see the table as it is now.
+        QCOMPARE(first->recordCount(), stored.size());
+        QCOMPARE(texts(*first).size(), stored.size());
+        QCOMPARE(sqlValue(first->filePath(), QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    }
+
+    // Tables written by the first version keyed their rows by their place;
+    // they take the current form when first opened, rows and order kept.
+    void firstVersionTableIsUpgradedInPlace()
+    {
+        const QString path = m_env->path(QStringLiteral("Data/Brezen.db"));
+        QFile::remove(path);
+        QStringList columns;
+        for (const FieldDef &field : Catalogue::layout(Catalogue::Kind::Ledger))
+            columns << QLatin1Char('"') + field.name + QStringLiteral("\" ") + FieldTypes::declaredType(field);
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_close(db);
+        sqlExec(path, QStringLiteral("PRAGMA journal_mode=WAL; CREATE TABLE \"Brezen\" (%1, \"_poradi\" INTEGER PRIMARY KEY);"
+                                     "INSERT INTO \"Brezen\" (\"Text 80\", \"Castka\", \"_poradi\") VALUES "
+                                     "('second', 20000, 8589934592), ('first', 10000, 4294967296), ('third', 30000, 8589934600);")
+                          .arg(columns.join(QStringLiteral(", "))));
+        {
+            auto table = openLedger(QStringLiteral("Brezen.db"));
+            QCOMPARE(texts(*table), (QStringList{"first", "second", "third"}));
+            table->moveTo(1);
+            table->insert(); // between the first two: the places are used as they were
+            table->field(QStringLiteral("Text 80")).setString(QStringLiteral("inserted"));
+            table->post();
+        }
+        QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        QCOMPARE(sqlValue(path, QStringLiteral("SELECT group_concat(name) FROM pragma_table_info('Brezen') WHERE name LIKE '\\_%' ESCAPE '\\'")),
+                 QStringLiteral("_poradi,_id"));
+        auto table = openLedger(QStringLiteral("Brezen.db"));
+        QCOMPARE(texts(*table), (QStringList{"first", "inserted", "second", "third"}));
+        table->first();
+        QCOMPARE(table->field(QStringLiteral("Castka")).asInteger(), 1);
+    }
+
+    // A file that is refused is left exactly as it was found: no journal
+    // switched, no side file made.
+    void refusedFileIsNotModified()
+    {
+        const QString path = m_env->path(QStringLiteral("Data/Leden.db"));
+        QFile::remove(path);
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        sqlite3_close(db);
+        sqlExec(path, QStringLiteral("CREATE TABLE \"Leden\" (\"Jmeno\" TEXT(30), \"_poradi\" INTEGER PRIMARY KEY);"
+                                     "INSERT INTO \"Leden\" VALUES ('cizí', 1);"));
+        const QByteArray before = fileBytes(path);
+        const QString message = failureOf([] { openLedger(); });
+        QVERIFY2(message.contains(QStringLiteral("není tabulka programu Rozvahon")), qPrintable(message));
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+        QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"));
+    }
+
+    // A file that cannot be a working table is refused in Czech words that
+    // say what it is and what to do, and nothing is created beside it.
+    void unusableFilesAreRefusedInCzech_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("read-only file") << "read-only" << "jen pro čtení";
+        QTest::newRow("read-only folder") << "read-only folder" << "jen pro čtení";
+        QTest::newRow("zero bytes") << "empty" << "prázdný (0 bajtů)";
+        QTest::newRow("a folder named like the table") << "folder" << "je složka";
+        QTest::newRow("not a database") << "garbage" << "není tabulka programu Rozvahon";
+    }
+    void unusableFilesAreRefusedInCzech()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, words);
+        const QString path = m_env->path(QStringLiteral("Data/Leden.db"));
+        const QString folder = m_env->path(QStringLiteral("Data"));
+        if (kind == QLatin1String("read-only")) {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        } else if (kind == QLatin1String("read-only folder")) {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        } else {
+            QFile::remove(path);
+            if (kind == QLatin1String("folder"))
+                QVERIFY(QDir().mkpath(path));
+            else
+                m_env->writeFile(QStringLiteral("Data/Leden.db"),
+                                 kind == QLatin1String("garbage") ? QByteArray("SQLite? no.\n").repeated(500) : QByteArray());
+        }
+        const QString message = failureOf([] { openLedger(); });
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(message.contains(words), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Leden.db")), qPrintable(message));
+        QVERIFY2(!message.contains(QStringLiteral("file is not a database")) || message.contains(QStringLiteral("Podrobnosti")),
+                 qPrintable(message));
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-wal")));
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral("-shm")));
+    }
+
+    // SQLite's English texts reach the user only as a detail after the
+    // program's own words.
+    void sqliteFailuresAreExplained_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("czech");
+        QTest::newRow("not a database") << SQLITE_NOTADB << "file is not a database" << "Obnovte jej ze zálohy";
+        QTest::newRow("malformed") << SQLITE_CORRUPT << "database disk image is malformed" << "je poškozená";
+        QTest::newRow("disk full") << SQLITE_FULL << "database or disk is full" << "Na disku není dost místa";
+        QTest::newRow("read-only") << SQLITE_READONLY << "attempt to write a readonly database" << "jen pro čtení";
+        QTest::newRow("busy") << SQLITE_BUSY << "database is locked" << "právě používá jiný program";
+        QTest::newRow("disk error") << SQLITE_IOERR_WRITE << "disk I/O error" << "chyba disku";
+    }
+    void sqliteFailuresAreExplained()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, english);
+        QFETCH(QString, czech);
+        const QString shown = QStringLiteral("„Data\\Leden.db“");
+        const QString message = EngineMessages::explain(EngineError(english, code), shown);
+        QVERIFY2(message.startsWith(QStringLiteral("Na disku")) || message.contains(shown), qPrintable(message));
+        QVERIFY2(message.contains(shown), qPrintable(message));
+        QVERIFY2(message.contains(czech), qPrintable(message));
+        QVERIFY2(message.endsWith(QStringLiteral("(Podrobnosti: ") + english + QLatin1Char(')')), qPrintable(message));
+        // The engine's own messages are Czech already and pass unchanged.
+        QCOMPARE(EngineMessages::explain(EngineError(QStringLiteral("Záznam nebyl nalezen.")), shown),
+                 QStringLiteral("Záznam nebyl nalezen."));
+    }
+
+    void postAfterKillIsWholeOrAbsent()
+    {
+        const QString folder = m_env->programFolder();
+        for (int round = 0; round < 3; ++round) {
+            QProcess writer;
+            writer.setProgram(QCoreApplication::applicationFilePath());
+            writer.setArguments({QStringLiteral("--writer"), folder});
+            writer.start();
+            QVERIFY(writer.waitForStarted());
+            // Let it post for a while, then kill it in the middle of its work.
+            int posted = 0;
+            QElapsedTimer timer;
+            timer.start();
+            while (posted < 20 + round * 15 && timer.elapsed() < 20000) {
+                writer.waitForReadyRead(1000);
+                posted += writer.readAllStandardOutput().count("posted");
+            }
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            writer.waitForFinished();
+            QVERIFY(posted >= 20);
+        }
+        const QString path = m_env->path(QStringLiteral("Data/Unor.db"));
+        QCOMPARE(sqlValue(path, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+        auto table = openLedger(QStringLiteral("Unor.db"));
+        QVERIFY(table->recordCount() >= 60);
+        for (table->first(); !table->eof(); table->next()) {
+            const int n = table->field(QStringLiteral("Castka")).asInteger();
+            QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("row %1").arg(n));
+            QCOMPARE(table->field(QStringLiteral("Kratky - Short")).asInteger(), n % 30000);
+        }
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+};
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && qstrcmp(argv[1], "--writer") == 0) {
+        QCoreApplication app(argc, argv);
+        return runWriter(QString::fromLocal8Bit(argv[2]));
+    }
+    QCoreApplication app(argc, argv);
+    EngineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_engine.moc"
