@@ -1,20 +1,17 @@
 #include "core/data/stores/IniFile.h"
 
+#include "core/data/format/CodePage1250.h"
+#include "core/data/platform/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-const char CodePage[] = "windows-1250";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -82,7 +79,7 @@ bool sameName(QByteArrayView stored, QStringView wanted)
         }
         return true;
     }
-    return QString::compare(IniFile::decode(stored), wanted, Qt::CaseInsensitive) == 0;
+    return QString::compare(CodePage1250::decode(stored), wanted, Qt::CaseInsensitive) == 0;
 }
 
 // One line of the file, without its line end, and what it is.
@@ -192,192 +189,22 @@ Place locate(const Lines &lines, QStringView section, QStringView key)
     return place;
 }
 
-// The whole file: empty when it does not exist, nothing when it exists but
-// cannot be read (so that a writer never replaces it with a stub).
-std::optional<QByteArray> readWhole(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    int fd;
-    do
-        fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
-    QByteArray data;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (got == 0)
-            break;
-        data.append(buffer, got);
-    }
-    ::close(fd);
-    return data;
-}
-
-// An exclusive flock on a folder, held for one read-modify-write of a file
-// in it. The folder, not the file, is locked because every write replaces
-// the file (and so its inode) by a rename; locking the folder also leaves no
-// lock file behind.
-class FolderLock
-{
-public:
-    explicit FolderLock(const QString &folder)
-    {
-        const QByteArray name = QFile::encodeName(folder);
-        do
-            m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        while (m_fd < 0 && errno == EINTR);
-        if (m_fd < 0)
-            return;
-        while (::flock(m_fd, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                ::close(m_fd);
-                m_fd = -1;
-                return;
-            }
-        }
-    }
-    ~FolderLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd); // releases the lock
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
-
-    bool isLocked() const { return m_fd >= 0; }
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd = -1;
-};
-
-// The file that a write really replaces (the target of a symbolic link) and
-// so the folder to lock.
-QString writeTarget(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.exists()) {
-        const QString canonical = info.canonicalFilePath();
-        if (!canonical.isEmpty())
-            return canonical;
-    }
-    return info.absoluteFilePath();
-}
-
-bool writeAll(int fd, const QByteArray &contents)
-{
-    const char *data = contents.constData();
-    qsizetype left = contents.size();
-    while (left > 0) {
-        const ssize_t done = ::write(fd, data, static_cast<size_t>(left));
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += done;
-        left -= done;
-    }
-    return ::fsync(fd) == 0;
-}
-
-// Replaces `target` with a file holding `contents`, atomically: the new
-// contents are written and synced to an unnamed file in the same folder
-// (O_TMPFILE), which is then linked under a fixed side name and renamed over
-// the target. A writer killed at any moment leaves the old file or the new
-// one, never a part; at worst, in the instant between link and rename, the
-// side name stays behind, and the next writer (holding the folder lock)
-// clears it. Where the file system has no unnamed files, the side file is
-// written directly. The caller holds the folder lock; `folder` is its
-// descriptor.
-bool replaceFile(int folder, const QString &target, const QByteArray &contents)
-{
-    const QFileInfo info(target);
-    const QByteArray targetName = QFile::encodeName(target);
-    const QByteArray sideName = QFile::encodeName(
-        info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".new"));
-
-    struct stat existing;
-    const bool exists = ::stat(targetName.constData(), &existing) == 0;
-    // A file that is read-only stays as it is, as it would for a writer in place.
-    if (exists && ::access(targetName.constData(), W_OK) != 0)
-        return false;
-
-    ::unlink(sideName.constData()); // left by a writer killed before its rename
-    bool sideLinked = false; // the side name exists and must go on failure
-    const auto fill = [&](int fd) {
-        return (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && writeAll(fd, contents);
-    };
-    const auto writeSide = [&]() {
-        int fd;
-        do
-            fd = ::open(sideName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        while (fd < 0 && errno == EINTR);
-        if (fd < 0)
-            return false;
-        sideLinked = true;
-        const bool filled = fill(fd);
-        ::close(fd);
-        return filled;
-    };
-
-    bool ok;
-    int fd;
-    do
-        fd = ::open(QFile::encodeName(info.absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    while (fd < 0 && errno == EINTR);
-    if (fd >= 0) {
-        ok = fill(fd);
-        if (ok) {
-            const QByteArray procName = "/proc/self/fd/" + QByteArray::number(fd);
-            sideLinked = ::linkat(AT_FDCWD, procName.constData(), AT_FDCWD, sideName.constData(),
-                                  AT_SYMLINK_FOLLOW) == 0;
-        }
-        ::close(fd);
-        if (ok && !sideLinked)
-            ok = writeSide(); // no /proc to link from
-    } else {
-        ok = writeSide(); // no unnamed files here
-    }
-    if (ok)
-        ok = ::rename(sideName.constData(), targetName.constData()) == 0;
-    if (!ok) {
-        if (sideLinked)
-            ::unlink(sideName.constData());
-        return false;
-    }
-    ::fsync(folder); // makes the rename durable
-    return true;
-}
-
 // Runs `change` on the lines of the file under the folder lock and writes
 // the result atomically when it asks for it. `change` returns false to fail,
 // and clears `write` when the file can stay as it is.
 template<typename Change>
 bool rewrite(const QString &path, Change change)
 {
-    const QString target = writeTarget(path);
-    FolderLock lock(QFileInfo(target).absolutePath());
-    if (!lock.isLocked())
-        return false;
-    const std::optional<QByteArray> data = readWhole(target);
-    if (!data)
-        return false;
-    Lines lines = splitLines(*data);
-    bool write = true;
-    if (!change(lines, write))
-        return false;
-    if (!write)
-        return true;
-    return replaceFile(lock.fd(), target, joinLines(lines));
+    return AtomicFile::rewrite(path, [&change](QByteArray &contents) {
+        Lines lines = splitLines(contents);
+        bool write = true;
+        if (!change(lines, write))
+            return AtomicFile::Edit::Fail;
+        if (!write)
+            return AtomicFile::Edit::Keep;
+        contents = joinLines(lines);
+        return AtomicFile::Edit::Write;
+    });
 }
 
 } // namespace
@@ -395,7 +222,7 @@ std::optional<QByteArray> IniFile::value(const QString &sectionName, const QStri
     const QStringView key = trimmed(QStringView(keyName));
     if (section.isEmpty() || key.isEmpty())
         return std::nullopt;
-    const std::optional<QByteArray> data = readWhole(m_path);
+    const std::optional<QByteArray> data = AtomicFile::read(m_path);
     if (!data || data->isEmpty())
         return std::nullopt;
     const Lines lines = splitLines(*data);
@@ -426,7 +253,7 @@ bool IniFile::setValue(const QString &sectionName, const QString &keyName, QByte
             line.classify();
             return true;
         }
-        QByteArray entry = encode(key);
+        QByteArray entry = CodePage1250::encode(key);
         entry += '=';
         entry += value;
         if (place.section >= 0) {
@@ -436,7 +263,7 @@ bool IniFile::setValue(const QString &sectionName, const QString &keyName, QByte
         if (!lines.isEmpty() && !trimmed(QByteArrayView(lines.last().text)).isEmpty())
             lines.append(Line(QByteArray()));
         QByteArray header = "[";
-        header += encode(section);
+        header += CodePage1250::encode(section);
         header += ']';
         lines.append(Line(std::move(header)));
         lines.append(Line(std::move(entry)));
@@ -460,12 +287,12 @@ bool IniFile::create() const
 QStringList IniFile::sections() const
 {
     QStringList names;
-    const std::optional<QByteArray> data = readWhole(m_path);
+    const std::optional<QByteArray> data = AtomicFile::read(m_path);
     if (!data)
         return names;
     for (const Line &line : splitLines(*data))
         if (line.kind == Line::Section)
-            names.append(decode(line.name));
+            names.append(CodePage1250::decode(line.name));
     return names;
 }
 
@@ -473,7 +300,7 @@ QStringList IniFile::keys(const QString &sectionName) const
 {
     QStringList names;
     const QStringView section = trimmed(QStringView(sectionName));
-    const std::optional<QByteArray> data = readWhole(m_path);
+    const std::optional<QByteArray> data = AtomicFile::read(m_path);
     if (!data || section.isEmpty())
         return names;
     bool inSection = false;
@@ -481,7 +308,7 @@ QStringList IniFile::keys(const QString &sectionName) const
         if (line.kind == Line::Section)
             inSection = sameName(line.name, section);
         else if (inSection && line.kind == Line::Entry)
-            names.append(decode(line.name));
+            names.append(CodePage1250::decode(line.name));
     }
     return names;
 }
@@ -508,22 +335,5 @@ bool IniFile::isValidKey(QStringView key)
     return true;
 }
 
-QByteArray IniFile::encode(QStringView text)
-{
-    QStringEncoder encoder(CodePage);
-    QByteArray bytes = encoder.encode(text);
-    // The converter marks a character the code page lacks with the control
-    // byte SUB; a readable "?" is what the user would expect to see.
-    bytes.replace('\x1a', '?');
-    return bytes;
-}
-
 QByteArrayView IniFile::trimmedBlanks(QByteArrayView text) { return trimmed(text); }
 
-QString IniFile::decode(QByteArrayView bytes)
-{
-    // Every one of the 256 bytes decodes (the code page's gaps map to C1
-    // controls), so decode and encode give the bytes back unchanged.
-    QStringDecoder decoder(CodePage);
-    return decoder.decode(bytes);
-}

@@ -57,9 +57,6 @@ public:
     static bool isValidSection(QStringView section);
     static bool isValidKey(QStringView key);
 
-    // windows-1250 text. A character that the code page lacks becomes "?".
-    static QByteArray encode(QStringView text);
-    static QString decode(QByteArrayView bytes);
     // Without the spaces and tabs around it, as names and values are read.
     static QByteArrayView trimmedBlanks(QByteArrayView text);
 

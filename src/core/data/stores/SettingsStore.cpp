@@ -1,4 +1,5 @@
 #include "core/data/stores/SettingsStore.h"
+#include "core/data/format/CodePage1250.h"
 
 #include "core/data/platform/Prompter.h"
 #include "core/data/stores/IniFile.h"
@@ -134,7 +135,7 @@ QString SettingsStore::readString(const QString &key) const
 {
     QString fallback;
     const std::optional<QByteArray> stored = storedText(key, fallback);
-    return stored ? IniFile::decode(*stored) : fallback;
+    return stored ? CodePage1250::decode(*stored) : fallback;
 }
 
 bool SettingsStore::writeString(const QString &key, const QString &value)
@@ -145,7 +146,7 @@ bool SettingsStore::writeString(const QString &key, const QString &value)
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     line.replace(QChar(u'\0'), QLatin1Char(' '));
-    return rawWrite(key, IniFile::encode(line));
+    return rawWrite(key, CodePage1250::encode(line));
 }
 
 int SettingsStore::readInteger(const QString &key) const
@@ -196,12 +197,12 @@ QString SettingsStore::readScrambled(const QString &key) const
 {
     QString fallback;
     const std::optional<QByteArray> stored = storedText(key, fallback);
-    return stored ? IniFile::decode(unscramble(*stored)) : fallback;
+    return stored ? CodePage1250::decode(unscramble(*stored)) : fallback;
 }
 
 bool SettingsStore::writeScrambled(const QString &key, const QString &value)
 {
-    QByteArray plain = IniFile::encode(value);
+    QByteArray plain = CodePage1250::encode(value);
     // The only bytes that the shift turns into NUL, LF or CR; no typed text
     // holds them, and a blank in their place keeps the value on one line.
     for (char &c : plain)

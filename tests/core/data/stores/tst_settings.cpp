@@ -3,6 +3,7 @@
 // files live, and what concurrent or crashing writers leave behind.
 
 #include "core/data/platform/Prompter.h"
+#include "core/data/format/CodePage1250.h"
 #include "core/data/stores/IniFile.h"
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
@@ -43,7 +44,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray cp1250(const QString &text) { return IniFile::encode(text); }
+QByteArray cp1250(const QString &text) { return CodePage1250::encode(text); }
 
 // The value the concurrent writers store under key `name`.
 QString writerValue(const QString &name)
