@@ -3,8 +3,8 @@
 #include "calc/dialog/Registration.h"
 #include "records/window/Registration.h"
 
-void registerSubsystems()
+void registerSubsystems(AppContext &context)
 {
-    registerCalculatorWindow();
-    registerRecordWindow();
+    registerCalculatorWindow(context);
+    registerRecordWindow(context);
 }

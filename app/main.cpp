@@ -1,4 +1,9 @@
 #include "Subsystems.h"
+#include "core/app/AppContext.h"
 #include "core/app/Program.h"
 
-int main(int argc, char **argv) { return runProgram(argc, argv, registerSubsystems); }
+int main(int argc, char **argv)
+{
+    AppContext context;
+    return runProgram(argc, argv, context, registerSubsystems);
+}

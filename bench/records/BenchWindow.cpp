@@ -43,8 +43,8 @@ BenchWindow::BenchWindow()
     context.dataModule6 = m_module6.get();
     context.prompter = m_prompter.get();
     context.clock = &m_clock;
-    registerRecordWindow();
-    registerCalculatorWindow();
+    registerRecordWindow(context);
+    registerCalculatorWindow(context);
 }
 
 BenchWindow::~BenchWindow() { AppContext::instance().reset(); }
@@ -52,9 +52,9 @@ BenchWindow::~BenchWindow() { AppContext::instance().reset(); }
 std::unique_ptr<TForm3> BenchWindow::open(const QString &file, const QString &title, bool remembersPlacement)
 {
     AppContext &context = AppContext::instance();
-    context.values.recordWindowKind = 0;
-    context.values.recordWindowTitle = title;
-    context.values.recordWindowRemembersPlacement = remembersPlacement;
+    context.orders.record.kind = RecordKind::Month;
+    context.orders.record.title = title;
+    context.orders.record.remembersPlacement = remembersPlacement;
     m_module2->Soubor(file);
     std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
     auto *form = static_cast<TForm3 *>(window.release());

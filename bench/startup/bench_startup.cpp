@@ -40,7 +40,7 @@ double oneRun(const QString &delivered)
 
     AppContext &context = AppContext::instance();
     context.reset();
-    registerSubsystems();
+    registerSubsystems(context);
 
     QElapsedTimer clock;
     clock.start();

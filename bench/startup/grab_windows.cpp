@@ -80,7 +80,7 @@ int main(int argc, char **argv)
     loading.hide();
 
     AppContext &context = AppContext::instance();
-    registerSubsystems();
+    registerSubsystems(context);
     ProgramSession session(context);
     THlavni_Formular &window = *session.mainWindow();
     window.resize(1024, 700);

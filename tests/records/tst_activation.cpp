@@ -99,7 +99,7 @@ private slots:
             offered = month;
             QVERIFY(view.calls.contains(QStringLiteral("kind 0")));
         });
-        const RecordActivation::Result result = activation.run(kind, QStringLiteral("titulek"), remembers);
+        const RecordActivation::Result result = activation.run(RecordKinds::fromValue(kind), QStringLiteral("titulek"), remembers);
 
         QCOMPARE(settings.section(), section);
         QTEST(offered, "offeredMonth");
@@ -136,7 +136,7 @@ private slots:
         RecordingView view;
         RecordActivation activation(closed, settings, prompter, clock, view);
         activation.setPaymentOffer([](Table &, int, Prompter &, const Clock &) { throw std::runtime_error("offer"); });
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, activation.run(0, QStringLiteral("t"), false));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, activation.run(RecordKind::Month, QStringLiteral("t"), false));
         QCOMPARE(view.calls.mid(view.calls.size() - 2), (QStringList{"normal", "in view"}));
     }
 

@@ -123,7 +123,7 @@ private slots:
         context.dataModule6 = m_module6.get();
         context.prompter = m_prompter.get();
         context.clock = m_clock.get();
-        registerRecordWindow();
+        registerRecordWindow(context);
         // No opening picture in these tests.
         IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
     }
@@ -140,8 +140,8 @@ private slots:
     std::unique_ptr<TForm3> open(int kind, const QString &title, const QString &file)
     {
         AppContext &context = AppContext::instance();
-        context.values.recordWindowKind = kind;
-        context.values.recordWindowTitle = title;
+        context.orders.record.kind = RecordKinds::fromValue(kind);
+        context.orders.record.title = title;
         m_module2->Soubor(file);
         std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
         auto *form = qobject_cast<TForm3 *>(window.get());
@@ -359,11 +359,14 @@ private slots:
     void calculatorAfterThePictureThenActivationAgain()
     {
         IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, true);
-        AppContext::instance().registerWindow(WindowId::Calculator, [](QWidget *parent) {
-            auto dialog = std::make_unique<QDialog>(parent);
-            dialog->setObjectName(QStringLiteral("FakeCalculator"));
-            return dialog;
-        });
+        AppContext::instance().registerWindow(
+            WindowId::Calculator,
+            [](const WindowOrders &, QWidget *parent) {
+                auto dialog = std::make_unique<QDialog>(parent);
+                dialog->setObjectName(QStringLiteral("FakeCalculator"));
+                return dialog;
+            },
+            ScreenPicture::Kalk);
         int offers = 0;
         RecordSeams::paymentOffer() = [&offers](Table &, int month, Prompter &, const Clock &) {
             QCOMPARE(month, 1);
@@ -1027,7 +1030,7 @@ private slots:
 
     void placementIsRemembered()
     {
-        AppContext::instance().values.recordWindowRemembersPlacement = true;
+        AppContext::instance().orders.record.remembersPlacement = true;
         {
             auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
             window->show();
@@ -1046,7 +1049,7 @@ private slots:
             auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
             QCOMPARE(window->size(), QSize(700, 300));
         }
-        AppContext::instance().values.recordWindowRemembersPlacement = false;
+        AppContext::instance().orders.record.remembersPlacement = false;
         auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
         QVERIFY(window->windowState() & Qt::WindowMaximized);
     }
@@ -1077,9 +1080,9 @@ int runStoppedWhileTyping()
     context.dataModule6 = &module6;
     context.prompter = &prompter;
     context.clock = &clock;
-    context.values.recordWindowKind = 0;
-    context.values.recordWindowTitle = QStringLiteral("Měsíc Leden");
-    registerRecordWindow();
+    context.orders.record.kind = RecordKind::Month;
+    context.orders.record.title = QStringLiteral("Měsíc Leden");
+    registerRecordWindow(context);
     module2.Soubor(QStringLiteral("Leden.db"));
     std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
     auto *form = qobject_cast<TForm3 *>(window.get());

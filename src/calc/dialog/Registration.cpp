@@ -3,9 +3,10 @@
 #include "calc/dialog/TdlgCalculator.h"
 #include "core/app/AppContext.h"
 
-void registerCalculatorWindow()
+void registerCalculatorWindow(AppContext &context)
 {
-    AppContext::instance().registerWindow(WindowId::Calculator, [](QWidget *parent) {
-        return std::unique_ptr<QDialog>(new TdlgCalculator(parent));
-    });
+    context.registerWindow(
+        WindowId::Calculator,
+        [](const WindowOrders &, QWidget *parent) { return std::unique_ptr<QDialog>(new TdlgCalculator(parent)); },
+        ScreenPicture::Kalk);
 }

@@ -1,4 +1,6 @@
 #pragma once
 
+class AppContext;
+
 // Makes the calculator dialog available to its openers.
-void registerCalculatorWindow();
+void registerCalculatorWindow(AppContext &context);

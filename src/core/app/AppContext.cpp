@@ -10,14 +10,19 @@ AppContext &AppContext::instance()
     return context;
 }
 
-void AppContext::registerWindow(WindowId id, DialogFactory factory) { m_factories[int(id)] = std::move(factory); }
+void AppContext::registerWindow(WindowId id, DialogFactory factory, std::optional<ScreenPicture> picture)
+{
+    m_windows[int(id)] = {std::move(factory), picture};
+}
 
-bool AppContext::hasWindow(WindowId id) const { return bool(m_factories[int(id)]); }
+bool AppContext::hasWindow(WindowId id) const { return bool(m_windows[int(id)].factory); }
+
+std::optional<ScreenPicture> AppContext::pictureBefore(WindowId id) const { return m_windows[int(id)].picture; }
 
 std::unique_ptr<QDialog> AppContext::createWindow(WindowId id, QWidget *parent) const
 {
-    const auto &factory = m_factories[int(id)];
-    return factory ? factory(parent) : nullptr;
+    const DialogFactory &factory = m_windows[int(id)].factory;
+    return factory ? factory(orders, parent) : nullptr;
 }
 
 void AppContext::reset() { *this = AppContext(); }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/app/commands/ScreenPicture.h"
+#include "core/data/catalogue/RecordKind.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -16,22 +20,47 @@ class TDataModule6;
 class MenuCaptions;
 class StatusSink;
 
-// The values a command hands to the window it opens, set just before the
-// window is created and read by the window (they live for the whole run).
+// What the record window is to show (RecordWindowKind, RecordWindowTitle)
+// and whether it remembers its place (MenOkn).
+struct RecordWindowOrder
+{
+    RecordKind kind = RecordKind::Month;
+    QString title;
+    bool remembersPlacement = false;
+};
+
+// What the graph window is to draw: GraphKind ("Krivkovy", "Sl3D", "KOLAC",
+// "R…", or empty for the column graph) and GraphName. The kind stays a text:
+// the graph window's special functions set it as such.
+struct GraphOrder
+{
+    QString kind;
+    QString name;
+};
+
+// The report's code ("1"-"12" months, "S1"-"S12" group 1, "2S1"-"2S12"
+// group 2) and title, as TForm24.PrMesic takes them.
+struct ReportOrder
+{
+    QString code;
+    QString title;
+};
+
+// What a command hands to the window it opens, set just before the window
+// is created and given to the window's factory.
+struct WindowOrders
+{
+    RecordWindowOrder record;
+    GraphOrder graph;
+    ReportOrder report;
+};
+
+// Values of the whole run.
 struct ProcessValues
 {
     QString programVersion = QStringLiteral("5.6");
     QString windowsVersionText = QStringLiteral("3.6");
-    int recordWindowKind = 0;             // Month 0, ItemGroup1 1, ItemGroup2 2, PreviousYear 4
-    QString recordWindowTitle;
-    QString graphKind;                    // "Krivkovy", "Sl3D", "KOLAC", "R…", or empty: column graph
-    QString graphName;
-    QString recordWindowVisible = QStringLiteral("False"); // "True" while a record window is shown
-    bool recordWindowRemembersPlacement = false;           // from MenOkn, set on the created window
-    // The report window's code ("1"-"12" months, "S1"-"S12" group 1,
-    // "2S1"-"2S12" group 2) and title, handed to TForm24.PrMesic.
-    QString reportCode;
-    QString reportTitle;
+    bool recordWindowShown = false; // a record window is on screen (its hints go to it)
 };
 
 // What the main window offers to the windows opened from it.
@@ -71,13 +100,17 @@ enum class WindowId {
     Wizard,         // TFrmPruvodce
 };
 
-using DialogFactory = std::function<std::unique_ptr<QDialog>(QWidget *parent)>;
+// Makes a window from what the command handed over; the services it needs
+// (holders, prompter, clock) it takes from the context it was registered with.
+using DialogFactory = std::function<std::unique_ptr<QDialog>(const WindowOrders &orders, QWidget *parent)>;
 
-// The long-lived objects of a run and the process-wide values, reachable
-// from every window. Filled at start-up in the order the objects are made.
+// The long-lived objects of a run and the process-wide values, handed to
+// the subsystems when they register their windows. Filled at start-up in
+// the order the objects are made.
 class AppContext
 {
 public:
+    // The context of the tests and tools; the program makes its own.
     static AppContext &instance();
 
     TDataModule2 *dataModule2 = nullptr;
@@ -96,6 +129,7 @@ public:
     // without waiting; null while none is registered.
     QDialog *settingsDialog = nullptr;
     ProcessValues values;
+    WindowOrders orders;
     // Set by the record window while it is shown: writes the second panel
     // of its status bar (hints go there instead of the main window's).
     std::function<void(const QString &)> recordWindowStatus;
@@ -104,14 +138,23 @@ public:
     // names subsystem, run by the main window while it is built.
     std::function<void(MenuCaptions &)> itemNamesPass;
 
-    void registerWindow(WindowId id, DialogFactory factory);
+    // `picture` is shown on the picture screen before the window, whoever
+    // opens it.
+    void registerWindow(WindowId id, DialogFactory factory, std::optional<ScreenPicture> picture = std::nullopt);
     bool hasWindow(WindowId id) const;
-    // A new window of this id, or null when none is registered.
+    std::optional<ScreenPicture> pictureBefore(WindowId id) const;
+    // A new window of this id made from the current orders, or null when
+    // none is registered.
     std::unique_ptr<QDialog> createWindow(WindowId id, QWidget *parent) const;
 
     // Clears everything, for tests.
     void reset();
 
 private:
-    std::function<std::unique_ptr<QDialog>(QWidget *)> m_factories[int(WindowId::Wizard) + 1];
+    struct Registration
+    {
+        DialogFactory factory;
+        std::optional<ScreenPicture> picture;
+    };
+    Registration m_windows[int(WindowId::Wizard) + 1];
 };

@@ -1,6 +1,5 @@
 #include "core/app/ApplicationErrors.h"
 
-#include "core/app/AppContext.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/platform/Prompter.h"
 #include "core/data/platform/StatusSink.h"
@@ -8,6 +7,10 @@
 namespace ApplicationErrors {
 
 namespace {
+
+Prompter *errorPrompter = nullptr;
+StatusSink *errorStatus = nullptr;
+
 QString textOf(std::exception_ptr error)
 {
     try {
@@ -22,6 +25,12 @@ QString textOf(std::exception_ptr error)
 }
 } // namespace
 
+void setTargets(Prompter *prompter, StatusSink *status)
+{
+    errorPrompter = prompter;
+    errorStatus = status;
+}
+
 void show(std::exception_ptr error)
 {
     if (!error)
@@ -29,11 +38,11 @@ void show(std::exception_ptr error)
     if (!error)
         return;
     // No hourglass may outlive the command that failed.
-    if (StatusSink *status = AppContext::instance().status)
-        status->setBusy(false);
+    if (errorStatus)
+        errorStatus->setBusy(false);
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
-    Prompter &prompter = AppContext::instance().prompter ? *AppContext::instance().prompter : Prompter::global();
+    Prompter &prompter = errorPrompter ? *errorPrompter : Prompter::global();
     prompter.message(textOf(error));
 }
 

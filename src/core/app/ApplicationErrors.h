@@ -4,10 +4,17 @@
 #include <exception>
 #include <functional>
 
+class Prompter;
+class StatusSink;
+
 // The application-wide handler of errors no window caught: a table engine
 // error (or any other exception) is shown in a message box with its text,
 // the busy cursor is reset and the command that raised it is abandoned.
 namespace ApplicationErrors {
+
+// Where errors are told (Prompter::global() when none is set) and whose
+// busy cursor is reset; the program sets them for the run.
+void setTargets(Prompter *prompter, StatusSink *status);
 
 // Runs `command`; an error it raises is shown and swallowed. Returns false
 // when the command was abandoned.

@@ -28,6 +28,7 @@ ProgramSession::ProgramSession(AppContext &context, const std::function<void()> 
     if (!m_context.clock)
         m_context.clock = &Clock::system();
     m_context.status = &m_relay;
+    ApplicationErrors::setTargets(m_context.prompter, &m_relay);
     for (const Step &step : steps()) {
         if (advance)
             advance();
@@ -53,6 +54,7 @@ ProgramSession::~ProgramSession()
     m_context.dataModule12 = nullptr;
     m_dataModule12.reset();
     m_context.status = nullptr;
+    ApplicationErrors::setTargets(nullptr, nullptr);
 }
 
 std::vector<ProgramSession::Step> ProgramSession::steps()
@@ -124,7 +126,7 @@ void applyHintColours()
     QToolTip::setPalette(tips);
 }
 
-int runProgram(int argc, char **argv, const std::function<void()> &registerSubsystems)
+int runProgram(int argc, char **argv, AppContext &context, const std::function<void(AppContext &)> &registerSubsystems)
 {
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
@@ -154,10 +156,9 @@ int runProgram(int argc, char **argv, const std::function<void()> &registerSubsy
     PlatformServices::install(std::make_unique<DesktopServices>());
     WidgetPrompter prompter;
     Prompter::setGlobal(&prompter);
-    AppContext &context = AppContext::instance();
     context.prompter = &prompter;
     context.clock = &Clock::system();
-    registerSubsystems();
+    registerSubsystems(context);
 
     int result = 1;
     if (std::unique_ptr<ProgramSession> session = startProgramSession(context)) {

@@ -62,6 +62,6 @@ std::unique_ptr<ProgramSession> startProgramSession(AppContext &context);
 void applyHintColours();
 
 // The whole run of the program: choose the program folder, register the
-// subsystems' windows, start up, run the message loop until the main
-// window closes.
-int runProgram(int argc, char **argv, const std::function<void()> &registerSubsystems);
+// subsystems' windows with `context`, start up, run the message loop until
+// the main window closes.
+int runProgram(int argc, char **argv, AppContext &context, const std::function<void(AppContext &)> &registerSubsystems);

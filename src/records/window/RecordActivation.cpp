@@ -34,7 +34,7 @@ int RecordActivation::monthNumber(const QString &tableName)
     return Catalogue::itemOfFile(tableName);
 }
 
-RecordActivation::Result RecordActivation::run(int kindValue, const QString &title, bool remembersPlacement)
+RecordActivation::Result RecordActivation::run(RecordKind kind, const QString &title, bool remembersPlacement)
 {
     Result result;
     // Steps 1 and 3, undone at step 15 whatever happens in between.
@@ -58,15 +58,13 @@ RecordActivation::Result RecordActivation::run(int kindValue, const QString &tit
     m_view.setHiddenCountText(LedgerTotals::hiddenCountText(result.hiddenCount));
     m_view.setOutOfView(true);
 
-    result.kind = RecordKinds::fromValue(kindValue);
+    result.kind = kind;
     m_settings.setKind(result.kind);
     result.automaticSupplement = m_settings.automaticSupplement();
     m_view.applyToolbarChoices(m_settings.toolbarChoices(), result.kind);
 
     if (m_mainWindow)
         m_mainWindow->DtVisTrue();
-    else
-        AppContext::instance().values.recordWindowVisible = QStringLiteral("True");
     m_view.setCaption(title);
 
     const QDate today = m_clock.today();

@@ -65,7 +65,7 @@ public:
     // Steps 1-15 for the RecordWindowKind value and title the caller handed
     // over. The view is back in sight and the cursor normal also when a
     // step fails; the error then goes on to the caller.
-    Result run(int kindValue, const QString &title, bool remembersPlacement);
+    Result run(RecordKind kind, const QString &title, bool remembersPlacement);
 
     // Today and the six days before, newest first, as d.M.yyyy.
     static QStringList dateChoices(QDate today);

@@ -1,4 +1,7 @@
 #pragma once
 
-// Registers the record window TForm3 as WindowId::RecordWindow.
-void registerRecordWindow();
+class AppContext;
+
+// Registers the record window TForm3 as WindowId::RecordWindow; it shows
+// the table of the context's ledger holder.
+void registerRecordWindow(AppContext &context);

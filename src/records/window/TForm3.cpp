@@ -47,20 +47,16 @@ namespace {
 
 RegFlags runFrm() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)); }
 
-// The tools of the window that are windows of their own, with the picture
-// the picture screen shows before some of them.
+// The tools of the window that are windows of their own.
 struct Tool
 {
     RecordCommand command;
     WindowId window;
-    std::optional<ScreenPicture> picture;
 };
 constexpr Tool Tools[] = {
-    {RecordCommand::Calculator, WindowId::Calculator, ScreenPicture::Kalk},
-    {RecordCommand::Calendar, WindowId::Calendar, ScreenPicture::Cal},
-    {RecordCommand::Addresses, WindowId::Addresses, ScreenPicture::Adr},
-    {RecordCommand::PhoneBook, WindowId::PhoneBook, ScreenPicture::Tel},
-    {RecordCommand::Wizard, WindowId::Wizard, std::nullopt},
+    {RecordCommand::Calculator, WindowId::Calculator}, {RecordCommand::Calendar, WindowId::Calendar},
+    {RecordCommand::Addresses, WindowId::Addresses},   {RecordCommand::PhoneBook, WindowId::PhoneBook},
+    {RecordCommand::Wizard, WindowId::Wizard},
 };
 
 const Tool *toolOf(RecordCommand command)
@@ -79,14 +75,15 @@ constexpr RecordCommand NotYetAvailable[] = {
 
 } // namespace
 
-TForm3::TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QWidget *parent)
-    : QDialog(parent), m_context(context), m_ledger(ledger), m_otherMonth(otherMonth),
+TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledger, TDataModule23 *otherMonth,
+               QWidget *parent)
+    : QDialog(parent), m_context(context), m_order(order), m_ledger(ledger), m_otherMonth(otherMonth),
       m_prompter(context.prompter ? *context.prompter : Prompter::global()),
       m_clock(context.clock ? *context.clock : Clock::system())
 {
     setObjectName(QStringLiteral("Form3"));
     setBusy(true);
-    m_remembersPlacement = context.values.recordWindowRemembersPlacement;
+    m_remembersPlacement = order.remembersPlacement;
     if (m_settings.mainSetting(Key::Scr))
         OpeningPicture::flash();
     // The store points at the current folder's "Penezka.ini" now; the
@@ -266,7 +263,7 @@ void TForm3::buildToolbarActions()
     bar.button(ToolbarControl::BtnHledani)->setEnabled(false);
     connect(bar.clock(), &DigitalClock::clicked, this, [this] {
         if (m_context.hasWindow(WindowId::Alarm))
-            openTool(WindowId::Alarm, std::nullopt);
+            openTool(WindowId::Alarm);
     });
     bar.button(ToolbarControl::BtnCalc)->setEnabled(m_context.hasWindow(WindowId::Calculator));
 }
@@ -378,8 +375,6 @@ void TForm3::closeEvent(QCloseEvent *event)
     });
     if (m_context.mainWindow)
         m_context.mainWindow->DtVisFalse();
-    else
-        m_context.values.recordWindowVisible = QStringLiteral("False");
     if (m_remembersPlacement)
         PlacementMemory::save({normalGeometry(), isMaximized()});
     event->accept();
@@ -417,9 +412,7 @@ void TForm3::activate()
     activation.setMainWindow(m_context.mainWindow);
     activation.setPaymentOffer(RecordSeams::paymentOffer());
     guarded([&] {
-        const RecordActivation::Result result = activation.run(m_context.values.recordWindowKind,
-                                                               m_context.values.recordWindowTitle,
-                                                               m_remembersPlacement);
+        const RecordActivation::Result result = activation.run(m_order.kind, m_order.title, m_remembersPlacement);
         m_kind = result.kind;
     });
     m_activating = false;
@@ -579,12 +572,12 @@ void TForm3::runCommand(RecordCommand command, int argument)
     case RecordCommand::BackToGrid: m_grid->setFocus(); break;
     default:
         if (const Tool *tool = toolOf(command))
-            openTool(tool->window, tool->picture);
+            openTool(tool->window);
         break;
     }
 }
 
-void TForm3::openTool(WindowId id, std::optional<ScreenPicture> picture)
+void TForm3::openTool(WindowId id)
 {
     m_grid->commitOpenEditor();
     if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
@@ -592,10 +585,7 @@ void TForm3::openTool(WindowId id, std::optional<ScreenPicture> picture)
     // Coming back from the tool is one activation, whatever the desktop
     // reports about the picture screen and the tool in between.
     m_toolOpen = true;
-    if (picture)
-        PictureScreen(*picture); // only while "Scr" is on
-    if (std::unique_ptr<QDialog> tool = m_context.createWindow(id, this))
-        tool->exec();
+    showPictureThenWindow(m_context, id, this);
     m_toolOpen = false;
     m_leftForOwnWindow = false;
     activate();

@@ -29,14 +29,15 @@ class TextToolbar;
 // The record window: one ledger or item table of TDataModule2 in a grid,
 // with its total, its hidden-data lamp and count, the row ticks and their
 // filter, and the toolbars, menus and status bar around them. The kind,
-// the caption and the placement memory come from the process values that
-// the opening command set. Every activation runs the activation sequence;
+// the caption and the placement memory come from the opening command's
+// order. Every activation runs the activation sequence;
 // closing checks the dates.
 class TForm3 : public QDialog, private ActivationView
 {
     Q_OBJECT
 public:
-    TForm3(AppContext &context, Table &ledger, TDataModule23 *otherMonth, QWidget *parent = nullptr);
+    TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledger, TDataModule23 *otherMonth,
+           QWidget *parent = nullptr);
     ~TForm3() override;
 
     // The activation sequence; the window runs it itself when it is first
@@ -97,7 +98,8 @@ private:
 
     void buildToolbarActions();
     void runCommand(RecordCommand command, int argument);
-    void openTool(WindowId id, std::optional<ScreenPicture> picture);
+    // A window of its own, after the picture registered with it.
+    void openTool(WindowId id);
     void layoutToolbars();
     void applySizes(bool onResize);
     void refreshCurrent();
@@ -109,6 +111,7 @@ private:
     bool guarded(const std::function<void()> &work);
 
     AppContext &m_context;
+    const RecordWindowOrder m_order; // what the opening command asked to show
     Table &m_ledger;
     TDataModule23 *m_otherMonth;
     Prompter &m_prompter;

@@ -11,14 +11,15 @@ public:
 };
 } // namespace
 
-FakeWindows::FakeWindows(AppContext &context, const QList<WindowId> &ids) : m_context(context)
+FakeWindows::FakeWindows(AppContext &context, const QList<WindowId> &ids, std::optional<ScreenPicture> picture)
+    : m_context(context)
 {
     for (WindowId id : ids)
-        m_context.registerWindow(id, [this, id](QWidget *parent) -> std::unique_ptr<QDialog> {
-            OpenedWindow window{id, m_context.values, QString()};
+        m_context.registerWindow(id, [this, id](const WindowOrders &orders, QWidget *parent) -> std::unique_ptr<QDialog> {
+            OpenedWindow window{id, orders, QString()};
             if (m_context.dataModule2)
                 window.ledgerTable = m_context.dataModule2->table().tableName();
             opened << window;
             return std::make_unique<ClosingDialog>(parent);
-        });
+        }, picture);
 }

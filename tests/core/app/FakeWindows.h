@@ -11,15 +11,16 @@
 struct OpenedWindow
 {
     WindowId id;
-    ProcessValues values;
+    WindowOrders orders;
     QString ledgerTable; // TDataModule2's table name when the window was made
 };
 
 class FakeWindows
 {
 public:
-    // Registers a recording factory for each id with `context`.
-    FakeWindows(AppContext &context, const QList<WindowId> &ids);
+    // Registers a recording factory for each id with `context`, each shown
+    // after `picture` when one is given.
+    FakeWindows(AppContext &context, const QList<WindowId> &ids, std::optional<ScreenPicture> picture = std::nullopt);
 
     QList<OpenedWindow> opened;
 

@@ -140,8 +140,8 @@ void CommandsTest::recordWindowCommandsHandOver()
     QCOMPARE(bench.windows->opened.size(), 1);
     const OpenedWindow &window = bench.windows->opened.first();
     QCOMPARE(window.id, WindowId::RecordWindow);
-    QCOMPARE(window.values.recordWindowKind, kind);
-    QCOMPARE(window.values.recordWindowTitle, title);
+    QCOMPARE(int(window.orders.record.kind), kind);
+    QCOMPARE(window.orders.record.title, title);
     QCOMPARE(window.ledgerTable, table);
     QVERIFY(bench.ledger->table().isOpen());
     QVERIFY(bench.prompter.messages.isEmpty());
@@ -193,9 +193,9 @@ void CommandsTest::tableThatCannotOpenCreatesNoWindow()
     }
     // What the application-wide handler does with a command's error; it
     // tells through the running program's prompter, once, in Czech.
-    AppContext::instance().prompter = &bench.prompter;
+    ApplicationErrors::setTargets(&bench.prompter, nullptr);
     QVERIFY(!ApplicationErrors::guard([&bench] { bench.commands->openMonth(3); }));
-    AppContext::instance().reset();
+    ApplicationErrors::setTargets(nullptr, nullptr);
     QVERIFY(bench.windows->opened.isEmpty());
     QCOMPARE(bench.prompter.messages.size(), 1);
     QVERIFY2(bench.prompter.messages.first().contains(u"Brezen.db"_s), qPrintable(bench.prompter.messages.first()));
@@ -227,7 +227,7 @@ void CommandsTest::recordWindowRemembersPlacementFromMenOkn()
                         stored.isEmpty() ? QByteArray("[Nastaveni]\r\n") : "[Nastaveni]\r\nMenOkn=" + stored + "\r\n");
     bench.commands->openMonth(2);
     QCOMPARE(bench.windows->opened.size(), 1);
-    QCOMPARE(bench.windows->opened.first().values.recordWindowRemembersPlacement, remembers);
+    QCOMPARE(bench.windows->opened.first().orders.record.remembersPlacement, remembers);
 }
 
 void CommandsTest::graphAndPrintCommandsHandOver_data()
@@ -272,18 +272,18 @@ void CommandsTest::graphAndPrintCommandsHandOver()
     QFETCH(QString, table);
 
     Bench bench;
-    bench.context.values.graphKind = u"leftover"_s;
+    bench.context.orders.graph.kind = u"leftover"_s;
     command(*bench.commands);
     QCOMPARE(bench.windows->opened.size(), 1);
     const OpenedWindow &opened = bench.windows->opened.first();
     QCOMPARE(opened.id, window);
     QCOMPARE(opened.ledgerTable, table);
     if (window == WindowId::Report) {
-        QCOMPARE(opened.values.reportCode, graphKind);
-        QCOMPARE(opened.values.reportTitle, name);
+        QCOMPARE(opened.orders.report.code, graphKind);
+        QCOMPARE(opened.orders.report.title, name);
     } else {
-        QCOMPARE(opened.values.graphKind, graphKind);
-        QCOMPARE(opened.values.graphName, name);
+        QCOMPARE(opened.orders.graph.kind, graphKind);
+        QCOMPARE(opened.orders.graph.name, name);
     }
 }
 

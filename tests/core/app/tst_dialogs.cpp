@@ -271,9 +271,9 @@ void DialogsTest::pictureScreenFollowsScr()
     env.writeFile(u"Penezka.ini"_s, scr ? "[Nastaveni]\r\nScr=1\r\n" : "[Nastaveni]\r\nScr=0\r\n");
     AppContext &context = AppContext::instance();
     context.reset();
-    QVERIFY(!showPictureThenWindow(ScreenPicture::Kalk, WindowId::Calculator, nullptr));
+    QVERIFY(!showPictureThenWindow(context, WindowId::Calculator, nullptr));
 
-    FakeWindows windows(context, {WindowId::Calculator});
+    FakeWindows windows(context, {WindowId::Calculator}, ScreenPicture::Kalk);
     QStringList modals;
     auto *watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, [&modals] {
@@ -282,7 +282,7 @@ void DialogsTest::pictureScreenFollowsScr()
                 modals << modal->objectName();
     });
     watch->start(50);
-    QVERIFY(showPictureThenWindow(ScreenPicture::Kalk, WindowId::Calculator, nullptr));
+    QVERIFY(showPictureThenWindow(context, WindowId::Calculator, nullptr));
     delete watch;
     QCOMPARE(windows.opened.size(), 1);
     QCOMPARE(modals, scr ? QStringList{u"Form45"_s} : QStringList{});

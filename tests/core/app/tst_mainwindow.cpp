@@ -214,8 +214,8 @@ void MainWindowTest::functionKeysOpenTheirTables()
     QCOMPARE(run.windows->opened.size(), 1);
     const OpenedWindow &opened = run.windows->opened.first();
     QCOMPARE(opened.ledgerTable, table);
-    QCOMPARE(opened.values.recordWindowKind, kind);
-    QCOMPARE(opened.values.recordWindowTitle, title);
+    QCOMPARE(int(opened.orders.record.kind), kind);
+    QCOMPARE(opened.orders.record.title, title);
 }
 
 void MainWindowTest::guardRefusesFromEveryMenu()
@@ -418,7 +418,7 @@ void MainWindowTest::previousYearMenu()
     QCOMPARE(window.findChild<QAction *>(u"LoniSkupina2Polozka3"_s)->text(), u"Pneumatiky"_s);
     window.findChild<QAction *>(u"LoniSkupina2Polozka3"_s)->trigger();
     QCOMPARE(run.windows->opened.size(), 1);
-    QCOMPARE(run.windows->opened.first().values.recordWindowTitle, u"Pneumatiky - 2001"_s);
+    QCOMPARE(run.windows->opened.first().orders.record.title, u"Pneumatiky - 2001"_s);
     QCOMPARE(run.windows->opened.first().ledgerTable, u"Data01\\Zaznam03.db"_s);
 }
 
@@ -556,16 +556,15 @@ void MainWindowTest::trayIconAfterFirstPaint()
 
 void MainWindowTest::hintsGoToTheShownStatusBar_data()
 {
-    QTest::addColumn<QString>("visible");
+    QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("toRecordWindow");
-    QTest::newRow("record window shown") << u"True"_s << true;
-    QTest::newRow("none") << u"False"_s << false;
-    QTest::newRow("only exactly True counts") << u"true"_s << false;
+    QTest::newRow("record window shown") << true << true;
+    QTest::newRow("none") << false << false;
 }
 
 void MainWindowTest::hintsGoToTheShownStatusBar()
 {
-    QFETCH(QString, visible);
+    QFETCH(bool, visible);
     QFETCH(bool, toRecordWindow);
     Started run;
     run.start();
@@ -573,8 +572,8 @@ void MainWindowTest::hintsGoToTheShownStatusBar()
     QString recordStatus;
     AppContext::instance().recordWindowStatus = [&recordStatus](const QString &text) { recordStatus = text; };
     window.DtVisTrue();
-    QCOMPARE(AppContext::instance().values.recordWindowVisible, u"True"_s);
-    AppContext::instance().values.recordWindowVisible = visible;
+    QVERIFY(AppContext::instance().values.recordWindowShown);
+    AppContext::instance().values.recordWindowShown = visible;
 
     // A quick button's hint arrives as the application's status text.
     QStatusTipEvent tip(window.quickButton(7)->statusTip());
@@ -583,7 +582,7 @@ void MainWindowTest::hintsGoToTheShownStatusBar()
     QCOMPARE(recordStatus, toRecordWindow ? expected : QString());
     QCOMPARE(window.statusPanel(1)->text(), toRecordWindow ? u"Otevírá se..."_s : expected);
     window.DtVisFalse();
-    QCOMPARE(AppContext::instance().values.recordWindowVisible, u"False"_s);
+    QVERIFY(!AppContext::instance().values.recordWindowShown);
 }
 
 void MainWindowTest::groupCaptionsFollowTheItemNames()
@@ -604,7 +603,7 @@ void MainWindowTest::groupCaptionsFollowTheItemNames()
     QCOMPARE(window.findChild<QAction *>(u"TraySkupina1Polozka4"_s)->text(), u"Benzín"_s);
     // The record window is titled with the caption of the moment.
     window.findChild<QAction *>(u"Skupina1Polozka4"_s)->trigger();
-    QCOMPARE(run.windows->opened.first().values.recordWindowTitle, u"Benzín"_s);
+    QCOMPARE(run.windows->opened.first().orders.record.title, u"Benzín"_s);
     QCOMPARE(run.windows->opened.first().ledgerTable, u"Zaznam4.db"_s);
 }
 

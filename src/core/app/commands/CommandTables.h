@@ -12,9 +12,6 @@ inline constexpr int MonthCount = 12;
 inline constexpr int ItemCount = 12;
 inline constexpr int GroupCount = 2;
 
-// Record window kinds, as the record window reads them.
-enum RecordKind { MonthKind = 0, ItemGroup1Kind = 1, ItemGroup2Kind = 2, PreviousYearKind = 4 };
-
 struct MonthRow
 {
     const char *caption;       // main menu and tray menu: "Leden"

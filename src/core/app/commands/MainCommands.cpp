@@ -41,7 +41,7 @@ void MainCommands::runWindow(WindowId id)
         window->exec();
 }
 
-void MainCommands::openRecordWindow(int kind, const QString &title, const QString &file)
+void MainCommands::openRecordWindow(RecordKind kind, const QString &title, const QString &file)
 {
     if (OpenWindowGuard::recordWindowOpen()) {
         prompter().message(OpenWindowGuard::ActiveMessage);
@@ -49,31 +49,31 @@ void MainCommands::openRecordWindow(int kind, const QString &title, const QStrin
     }
     if (!available(WindowId::RecordWindow))
         return;
-    m_context.values.recordWindowKind = kind; // TForm3.TypDatabaze(kind)
-    m_context.values.recordWindowTitle = title;
+    m_context.orders.record.kind = kind; // TForm3.TypDatabaze(kind)
+    m_context.orders.record.title = title;
     if (m_context.dataModule2) {
         m_context.dataModule2->Soubor(file);
         statusOf(m_context).setBusy(false);
     }
-    m_context.values.recordWindowRemembersPlacement = settings().read(Key::MenOkn);
+    m_context.orders.record.remembersPlacement = settings().read(Key::MenOkn);
     runWindow(WindowId::RecordWindow);
 }
 
-void MainCommands::openMonth(int m) { openRecordWindow(MonthKind, monthTitle(m), Catalogue::monthFile(m)); }
+void MainCommands::openMonth(int m) { openRecordWindow(RecordKind::Month, monthTitle(m), Catalogue::monthFile(m)); }
 
 void MainCommands::openItem(int group, int n)
 {
-    openRecordWindow(group == 2 ? ItemGroup2Kind : ItemGroup1Kind, m_captions.item(group, n), itemFile(group, n));
+    openRecordWindow(group == 2 ? RecordKind::ItemGroup2 : RecordKind::ItemGroup1, m_captions.item(group, n), itemFile(group, n));
 }
 
 void MainCommands::openPreviousMonth(int m)
 {
-    openRecordWindow(PreviousYearKind, previousMonthTitle(m), previousMonthFile(m));
+    openRecordWindow(RecordKind::PreviousYear, previousMonthTitle(m), previousMonthFile(m));
 }
 
 void MainCommands::openPreviousItem(int group, int n)
 {
-    openRecordWindow(PreviousYearKind, m_captions.previousItem(group, n) + PreviousYearSuffix,
+    openRecordWindow(RecordKind::PreviousYear, m_captions.previousItem(group, n) + PreviousYearSuffix,
                      previousItemFile(group, n));
 }
 
@@ -81,11 +81,11 @@ void MainCommands::openGraph(GraphFamily family, const QString &name, const QStr
 {
     if (!available(WindowId::GraphWindow))
         return;
-    m_context.values.graphName = name;
+    m_context.orders.graph.name = name;
     // The column graph leaves the kind as the graph window left it when it
     // closed (empty: the column graph).
     if (const char *kind = graph(family).kind)
-        m_context.values.graphKind = QString::fromLatin1(kind); // TForm4.Graf(kind)
+        m_context.orders.graph.kind = QString::fromLatin1(kind); // TForm4.Graf(kind)
     if (m_context.dataModule2) {
         m_context.dataModule2->Soubor(file);
         statusOf(m_context).setBusy(false);
@@ -107,8 +107,8 @@ void MainCommands::yearGraph(GraphFamily family)
 {
     if (!available(WindowId::GraphWindow))
         return;
-    m_context.values.graphName = YearGraphName;
-    m_context.values.graphKind = QString::fromLatin1(graph(family).yearKind);
+    m_context.orders.graph.name = YearGraphName;
+    m_context.orders.graph.kind = QString::fromLatin1(graph(family).yearKind);
     if (m_context.mainWindow)
         m_context.mainWindow->setMainStatusText(QStringLiteral("Otevírám databázi..."));
     // The yearly graph reads every month itself; the ledger holder only has
@@ -124,8 +124,8 @@ void MainCommands::print(const QString &code, const QString &title)
         return;
     StatusSink &status = statusOf(m_context);
     status.setBusy(true);
-    m_context.values.reportCode = code; // TForm24.PrMesic(code, title)
-    m_context.values.reportTitle = title;
+    m_context.orders.report.code = code; // TForm24.PrMesic(code, title)
+    m_context.orders.report.title = title;
     std::unique_ptr<QDialog> report;
     try {
         report = m_context.createWindow(WindowId::Report, m_parent);
@@ -142,11 +142,11 @@ void MainCommands::printMonth(int m) { print(printMonthCode(m), QString()); }
 
 void MainCommands::printItem(int group, int n) { print(printItemCode(group, n), m_captions.printItem(group, n)); }
 
-void MainCommands::openWindow(WindowId id, std::optional<ScreenPicture> picture)
+void MainCommands::openWindow(WindowId id)
 {
     if (!available(id))
         return;
-    if (picture)
+    if (const std::optional<ScreenPicture> picture = m_context.pictureBefore(id))
         showPicture(*picture);
     runWindow(id);
 }
@@ -156,7 +156,7 @@ WindowId MainCommands::electricityWindow() const
     return settings().read(Key::SNoc) ? WindowId::ElectricityNight : WindowId::Electricity;
 }
 
-void MainCommands::openElectricity() { openWindow(electricityWindow(), ScreenPicture::Spt); }
+void MainCommands::openElectricity() { openWindow(electricityWindow()); }
 
 void MainCommands::openItemNames(int group)
 {

@@ -34,7 +34,7 @@ public:
 
     // OpenRecordWindow and its families. Refused with "Databáze je již
     // aktivní !" while a record window is open.
-    void openRecordWindow(int kind, const QString &title, const QString &file);
+    void openRecordWindow(RecordKind kind, const QString &title, const QString &file);
     void openMonth(int m);
     void openItem(int group, int n);
     void openPreviousMonth(int m);
@@ -50,7 +50,8 @@ public:
     void printItem(int group, int n);
 
     // The other windows.
-    void openWindow(WindowId id, std::optional<ScreenPicture> picture = std::nullopt);
+    // Opens a registered window, after the picture registered with it.
+    void openWindow(WindowId id);
     WindowId electricityWindow() const; // by SNoc: night tariff or single tariff
     void openElectricity();
     void openItemNames(int group);

@@ -5,12 +5,12 @@
 
 #include <QDialog>
 
-bool showPictureThenWindow(ScreenPicture picture, WindowId id, QWidget *parent)
+bool showPictureThenWindow(const AppContext &context, WindowId id, QWidget *parent)
 {
-    const AppContext &context = AppContext::instance();
     if (!context.hasWindow(id))
         return false;
-    PictureScreen(picture);
+    if (const std::optional<ScreenPicture> picture = context.pictureBefore(id))
+        PictureScreen(*picture);
     if (std::unique_ptr<QDialog> window = context.createWindow(id, parent))
         window->exec();
     return true;

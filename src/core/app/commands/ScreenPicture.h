@@ -1,5 +1,6 @@
 #pragma once
 
+class AppContext;
 class QWidget;
 enum class WindowId;
 
@@ -14,8 +15,9 @@ enum class ScreenPicture {
     Info, // before the about box
 };
 
-// Shows `picture` on the picture screen (only while the setting Scr is on;
-// otherwise nothing and no delay), then opens the registered window `id`
-// modally, owned by `parent`, and destroys it when it has closed. Returns
-// false, showing nothing at all, when no window `id` is registered.
-bool showPictureThenWindow(ScreenPicture picture, WindowId id, QWidget *parent);
+// Shows the picture registered for window `id` on the picture screen (only
+// while the setting Scr is on; otherwise nothing and no delay), then opens
+// the window modally, owned by `parent`, and destroys it when it has
+// closed. Returns false, showing nothing at all, when no window `id` is
+// registered.
+bool showPictureThenWindow(const AppContext &context, WindowId id, QWidget *parent);

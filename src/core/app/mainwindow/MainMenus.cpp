@@ -217,7 +217,7 @@ void MainMenus::buildOtherMenus()
 {
     spotreba = addTopMenu(QStringLiteral("Evidence &spotřeby"), {}, QStringLiteral("EvidenceSpotreby1"));
     water = addEntry(spotreba, QStringLiteral("Teplá, studená &voda"), {}, QStringLiteral("Voda1"),
-                     [this] { m_commands.openWindow(WindowId::Water, ScreenPicture::Spt); },
+                     [this] { m_commands.openWindow(WindowId::Water); },
                      [this] { return m_commands.available(WindowId::Water); });
     water->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     electricity = addEntry(spotreba, QStringLiteral("&Elektřina"), {}, QStringLiteral("Elektrina1"),
@@ -225,13 +225,13 @@ void MainMenus::buildOtherMenus()
                            [this] { return m_commands.available(m_commands.electricityWindow()); });
     electricity->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     gas = addEntry(spotreba, QStringLiteral("P&lyn"), {}, QStringLiteral("Plyn1"),
-                   [this] { m_commands.openWindow(WindowId::Gas, ScreenPicture::Spt); },
+                   [this] { m_commands.openWindow(WindowId::Gas); },
                    [this] { return m_commands.available(WindowId::Gas); });
     gas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 
     telefon = addTopMenu(QStringLiteral("T&elefonní seznam"), {}, QStringLiteral("TelefonniSeznam1"));
     addEntry(telefon, QStringLiteral("Telefonní s&eznam"), {}, QStringLiteral("TelSeznam1"),
-             [this] { m_commands.openWindow(WindowId::PhoneBook, ScreenPicture::Tel); },
+             [this] { m_commands.openWindow(WindowId::PhoneBook); },
              [this] { return m_commands.available(WindowId::PhoneBook); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     addEntry(telefon, QStringLiteral("&Předvolby v ČR"), {}, QStringLiteral("Predvolby1"),
@@ -240,13 +240,13 @@ void MainMenus::buildOtherMenus()
 
     adresy = addTopMenu(QStringLiteral("Adres&y"), {}, QStringLiteral("Adresy1"));
     addEntry(adresy, QStringLiteral("Ad&resy"), {}, QStringLiteral("Adresy2"),
-             [this] { m_commands.openWindow(WindowId::Addresses, ScreenPicture::Adr); },
+             [this] { m_commands.openWindow(WindowId::Addresses); },
              [this] { return m_commands.available(WindowId::Addresses); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
 
     kalendar = addTopMenu(QStringLiteral("&Kalendář"), {}, QStringLiteral("Kalendar1"));
     addEntry(kalendar, QStringLiteral("K&alendář"), {}, QStringLiteral("Kalendar2"),
-             [this] { m_commands.openWindow(WindowId::Calendar, ScreenPicture::Cal); },
+             [this] { m_commands.openWindow(WindowId::Calendar); },
              [this] { return m_commands.available(WindowId::Calendar); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
 }
@@ -378,7 +378,7 @@ void MainMenus::buildPopup()
     popup = new QMenu(&m_window);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     QAction *calculator = addEntry(popup, QStringLiteral("Kalkulačka"), {}, QStringLiteral("Kalkulacka1"),
-                                   [this] { m_commands.openWindow(WindowId::Calculator, ScreenPicture::Kalk); },
+                                   [this] { m_commands.openWindow(WindowId::Calculator); },
                                    [this] { return m_commands.available(WindowId::Calculator); });
     calculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // The popup is not part of the window: its key works through the window.

@@ -61,7 +61,7 @@ private:
 THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     : QMainWindow(parent), m_context(context), m_captions(std::make_unique<MenuCaptions>())
 {
-    // B.1
+    // The window itself and the program's version, which other windows show.
     setObjectName(QStringLiteral("Hlavni_Formular"));
     m_context.values.programVersion = QStringLiteral("5.6");
     m_context.values.windowsVersionText = QStringLiteral("3.6");
@@ -69,8 +69,8 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     setWindowIcon(QIcon(Emblems::programIcon(32)));
     resize(551, 541);
 
-    // B.2: a flag left set by a run that ended without closing its windows
-    // is cleared here.
+    // An open-window flag left set by a run that ended without closing its
+    // windows is cleared.
     OpenWindowGuard::reset();
 
     m_context.menuCaptions = m_captions.get();
@@ -96,23 +96,23 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     buildTitleBarButtons();
     buildTray();
 
-    // B.3: the item names reach the menus and buttons.
+    // The item names reach the menus and buttons.
     if (m_context.itemNamesPass)
         ApplicationErrors::guard([this] { m_context.itemNamesPass(*m_captions); });
     connect(m_captions.get(), &MenuCaptions::changed, this, &THlavni_Formular::refreshButtonCaptions);
     refreshButtonCaptions();
 
-    // B.4, B.5
+    // No record window is shown yet, and the first paint is still to come.
     m_firstPaintDone = false;
-    m_context.values.recordWindowVisible = QStringLiteral("False");
+    m_context.values.recordWindowShown = false;
 
-    // B.6: settings are read from here on.
+    // The settings file of the program folder is read from here on.
     m_settings = IniStore(settingsPath(), QLatin1String(Section::Nastaveni));
     MainWindowStore::writeFolders(m_settings, settingsPath(), Paths::programFolder());
 
     applySettings();
 
-    // B.14
+    // The version as the window's hint; every status text passes through here.
     setToolTip(QStringLiteral("Verze ") + m_context.values.programVersion);
     qApp->installEventFilter(this);
 
@@ -208,25 +208,25 @@ void THlavni_Formular::applySettings()
     const bool previousYearFolder = QFileInfo(Paths::inProgramFolder(Catalogue::PreviousYearFolder)).isDir();
     m_start = MainWindowSettings::read(m_settings, previousYearFolder);
 
-    // B.7
+    // The previous year's menu, named after its item tables when it is shown.
     if (m_start.previousYearMenu)
         ApplicationErrors::guard([this] { NastavJmenaStareDatabaze(); });
     MainMenus::setShown(m_menus->previousYear, m_start.previousYearMenu);
-    // B.8
+    // The month and item group menus.
     MainMenus::setShown(m_menus->databaze, m_start.months);
     MainMenus::setShown(m_menus->group[0], m_start.group1);
     MainMenus::setShown(m_menus->group[1], m_start.group2);
-    // B.9: the quick buttons and their places.
+    // The quick buttons and their places.
     CoRychloTl(m_start.quickButtons);
     for (int n = 1; n <= QuickButtons::Count; ++n)
         quickButton(n)->move(m_start.buttonPlaces[std::size_t(n - 1)]);
-    // B.10
+    // The consumption menu and its entries, and the exit menu.
     MainMenus::setShown(m_menus->spotreba, m_start.consumption);
     m_menus->water->setVisible(m_start.water);
     m_menus->electricity->setVisible(m_start.electricity);
     m_menus->gas->setVisible(m_start.gas);
     MainMenus::setShown(m_menus->menuX, m_start.exitMenu);
-    // B.11, B.12
+    // The status bar and the screen-saver buttons of the title bar.
     statusBar()->setVisible(m_start.statusBar);
     m_titleButtons->setVisible(m_start.titleBarSavers);
     m_menus->refreshEnabled();
@@ -246,7 +246,7 @@ void THlavni_Formular::NastavJmenaStareDatabaze()
 
 void THlavni_Formular::ShowHint(const QString &statusText)
 {
-    if (m_context.values.recordWindowVisible == QLatin1String("True") && m_context.recordWindowStatus)
+    if (m_context.values.recordWindowShown && m_context.recordWindowStatus)
         m_context.recordWindowStatus(statusText);
     else
         setMainStatusText(statusText);
@@ -263,9 +263,9 @@ void THlavni_Formular::CoRychloTl(bool value)
     quickButton(12)->setEnabled(m_context.hasWindow(WindowId::PhoneBook));
 }
 
-void THlavni_Formular::DtVisTrue() { m_context.values.recordWindowVisible = QStringLiteral("True"); }
+void THlavni_Formular::DtVisTrue() { m_context.values.recordWindowShown = true; }
 
-void THlavni_Formular::DtVisFalse() { m_context.values.recordWindowVisible = QStringLiteral("False"); }
+void THlavni_Formular::DtVisFalse() { m_context.values.recordWindowShown = false; }
 
 void THlavni_Formular::setMainStatusText(const QString &text) { m_panels[1]->setText(text); }
 
@@ -379,8 +379,8 @@ void THlavni_Formular::quickButtonClicked(int n)
     case Command::OwnScreenSaver: ownScreenSaver(); break;
     case Command::Group2Menu: dropMenuAt(m_menus->dropGroup[1], n); break;
     case Command::Group2GraphsMenu: dropMenuAt(m_menus->dropGroupGraphs[1], n); break;
-    case Command::Addresses: m_commands->openWindow(WindowId::Addresses, ScreenPicture::Adr); break;
-    case Command::PhoneBook: m_commands->openWindow(WindowId::PhoneBook, ScreenPicture::Tel); break;
+    case Command::Addresses: m_commands->openWindow(WindowId::Addresses); break;
+    case Command::PhoneBook: m_commands->openWindow(WindowId::PhoneBook); break;
     }
 }
 
