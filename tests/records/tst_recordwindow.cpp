@@ -12,7 +12,7 @@
 #include "core/data/stores/RegFlags.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/window/ButtonToolbar.h"
-#include "records/window/LedLamp.h"
+#include "widgets/LedLamp.h"
 #include "records/window/RecordDelegate.h"
 #include "records/window/RecordGrid.h"
 #include "records/window/RecordSeams.h"

@@ -1,9 +1,9 @@
 #include "records/window/ButtonToolbar.h"
 
-#include "records/window/DigitalClock.h"
+#include "widgets/DigitalClock.h"
 #include "records/window/Glyphs.h"
-#include "records/window/Hints.h"
-#include "records/window/LedLamp.h"
+#include "widgets/Hints.h"
+#include "widgets/LedLamp.h"
 
 #include <QToolButton>
 

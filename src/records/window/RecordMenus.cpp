@@ -2,7 +2,7 @@
 
 #include "records/ledger/MonthTotals.h"
 #include "records/window/Glyphs.h"
-#include "records/window/Hints.h"
+#include "widgets/Hints.h"
 
 #include <QAction>
 #include <QMenu>

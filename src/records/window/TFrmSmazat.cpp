@@ -1,6 +1,6 @@
 #include "records/window/TFrmSmazat.h"
 
-#include "records/window/Hints.h"
+#include "widgets/Hints.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "records/window/TFrmZmenaNazvu.h"
 
-#include "records/window/Hints.h"
+#include "widgets/Hints.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "records/window/TextToolbar.h"
 
-#include "records/window/Hints.h"
+#include "widgets/Hints.h"
 
 #include <QEvent>
 #include <QLabel>

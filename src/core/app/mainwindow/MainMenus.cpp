@@ -1,6 +1,6 @@
 #include "core/app/mainwindow/MainMenus.h"
 
-#include "core/app/commands/Hint.h"
+#include "widgets/Hints.h"
 #include "core/app/commands/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 
@@ -19,8 +19,7 @@ void setHint(QAction *action, const QString &hint)
 {
     if (hint.isEmpty())
         return;
-    action->setToolTip(Hint::shortPart(hint));
-    action->setStatusTip(Hint::longPart(hint));
+    Hints::apply(action, hint);
 }
 
 QKeySequence functionKey(Qt::KeyboardModifiers modifiers, int n)

@@ -1,7 +1,7 @@
 #include "core/app/mainwindow/THlavni_Formular.h"
 
 #include "core/app/ApplicationErrors.h"
-#include "core/app/commands/Hint.h"
+#include "widgets/Hints.h"
 #include "core/app/commands/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"
@@ -141,8 +141,7 @@ void THlavni_Formular::buildClientArea()
         button->setObjectName(QStringLiteral("QuickButton") + QString::number(n));
         button->setFixedSize(QuickButtons::Width, QuickButtons::Height);
         const QString hint = QString::fromUtf8(row.hint);
-        button->setToolTip(Hint::shortPart(hint));
-        button->setStatusTip(Hint::longPart(hint));
+        Hints::apply(button, hint);
         button->move(QuickButtons::centredPosition(n, 551));
         connect(button, &QPushButton::clicked, this, [this, n] { quickButtonClicked(n); });
         m_buttons[std::size_t(n - 1)] = button;

@@ -1,4 +1,4 @@
-#include "records/window/DigitalClock.h"
+#include "widgets/DigitalClock.h"
 
 #include "core/data/platform/Clock.h"
 

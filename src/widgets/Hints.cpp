@@ -1,15 +1,21 @@
-#include "records/window/Hints.h"
-
-#include "core/app/commands/Hint.h"
+#include "widgets/Hints.h"
 
 #include <QAction>
 #include <QWidget>
 
 namespace Hints {
 
-QString tip(const QString &hint) { return Hint::shortPart(hint); }
+QString tip(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
 
-QString status(const QString &hint) { return Hint::longPart(hint); }
+QString status(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
 
 void apply(QWidget *widget, const QString &hint)
 {

@@ -1,4 +1,4 @@
-#include "records/window/LedLamp.h"
+#include "widgets/LedLamp.h"
 
 #include <QMouseEvent>
 #include <QPainter>
