@@ -151,6 +151,24 @@ private slots:
         return std::unique_ptr<TForm3>(form);
     }
 
+    // A month window on `file` holding `rows` ("date;text;amount"), shown
+    // and active, as the user sees it; null when it did not come up.
+    std::unique_ptr<TForm3> openActive(const QString &title, const QString &file, const QStringList &rows)
+    {
+        {
+            auto ledger = openLedger(file);
+            appendRows(*ledger, rows);
+        }
+        auto window = open(0, title, file);
+        if (!window)
+            return nullptr;
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return nullptr;
+        return window;
+    }
+
     void typedRecordIsStoredNumbered()
     {
         {
@@ -742,15 +760,10 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, column);
         QFETCH(QString, typed);
-        {
-            auto ledger = openLedger(QStringLiteral("Cerven.db"));
-            appendRows(*ledger, {QStringLiteral("3.6.2009;A;10"), QStringLiteral("4.6.2009;B;20"),
-                                 QStringLiteral("5.6.2009;C;30")});
-        }
-        auto window = open(0, QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"));
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto window = openActive(QStringLiteral("Měsíc červen"), QStringLiteral("Cerven.db"),
+                                 {QStringLiteral("3.6.2009;A;10"), QStringLiteral("4.6.2009;B;20"),
+                                  QStringLiteral("5.6.2009;C;30")});
+        QVERIFY(window);
         RecordGrid *grid = window->grid();
         QAbstractItemModel *model = grid->model();
         QTRY_COMPARE(window->totalText(), QStringLiteral("60,00 Kč"));
@@ -807,14 +820,8 @@ private slots:
     // every amount is stored and the total follows each of them.
     void rowsAppendedWithDownKeepTheirAmounts()
     {
-        {
-            auto ledger = openLedger(QStringLiteral("Unor.db"));
-            appendRows(*ledger, {QStringLiteral("1.2.2009;start;100")});
-        }
-        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto window = openActive(QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"), {QStringLiteral("1.2.2009;start;100")});
+        QVERIFY(window);
         RecordGrid *grid = window->grid();
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 0));
@@ -858,19 +865,14 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, typed);
         QFETCH(int, key);
-        {
-            auto ledger = openLedger(QStringLiteral("Unor.db"));
-            appendRows(*ledger, {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2"), QStringLiteral("5.2.2009;C;3")});
-        }
-        TDataModule6 &texts = *m_module6;
-        texts.table().open();
-        texts.table().append();
-        texts.table().field(QStringLiteral("Text")).setString(QStringLiteral("nákup potravin"));
-        texts.table().post();
-        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Table &texts = m_module6->table();
+        texts.open();
+        texts.append();
+        texts.field(QStringLiteral("Text")).setString(QStringLiteral("nákup potravin"));
+        texts.post();
+        auto window = openActive(QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"),
+                                 {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2"), QStringLiteral("5.2.2009;C;3")});
+        QVERIFY(window);
         RecordGrid *grid = window->grid();
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(1, column));
@@ -891,14 +893,9 @@ private slots:
     // wraps round to the first row, whose date the next keys would replace.
     void tabInTheLastCellNeverWraps()
     {
-        {
-            auto ledger = openLedger(QStringLiteral("Unor.db"));
-            appendRows(*ledger, {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2")});
-        }
-        auto window = open(0, QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"));
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto window = openActive(QStringLiteral("Měsíc Únor"), QStringLiteral("Unor.db"),
+                                 {QStringLiteral("1.2.2009;A;1"), QStringLiteral("2.2.2009;B;2")});
+        QVERIFY(window);
         RecordGrid *grid = window->grid();
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(1, 2));
