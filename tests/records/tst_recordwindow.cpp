@@ -621,6 +621,32 @@ private slots:
         QCOMPARE(ledger.recordCount(), 2);
     }
 
+    // The question of a deletion is a window of its own: while it is up, a
+    // new row that nothing was typed into stays the row to delete, and the
+    // record before it is never the one that goes.
+    void deletingANewRowThroughItsQuestionKeepsTheOthers()
+    {
+        auto window = openActive(QStringLiteral("Měsíc červenec"), QStringLiteral("Cervenec.db"),
+                                 {QStringLiteral("3.7.2009;A;1"), QStringLiteral("4.7.2009;B;2")});
+        QVERIFY(window);
+        TForm3 *form = window.get();
+        window->setDeletionConfirmation([form](const QString &) {
+            QDialog question(form);
+            question.setObjectName(QStringLiteral("Otazka"));
+            QTimer::singleShot(50, &question, &QDialog::accept);
+            question.exec(); // takes the focus from the record window
+            return true;
+        });
+        window->grid()->setFocus();
+        window->grid()->setCurrentIndex(window->grid()->model()->index(1, 1));
+        QTest::keyClick(window->grid(), Qt::Key_Insert);
+        QCOMPARE(m_module2->table().state(), Table::State::Insert);
+        QTest::keyClick(window->grid(), Qt::Key_Delete);
+        window->close();
+        auto ledger = openLedger(QStringLiteral("Cervenec.db"));
+        QCOMPARE(column(*ledger, LedgerField::Text), (QStringList{"A", "B"}));
+    }
+
     void typingAfterAnInsertGoesToTheNewRecord_data()
     {
         QTest::addColumn<bool>("byMenu");

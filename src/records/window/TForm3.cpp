@@ -295,7 +295,11 @@ bool TForm3::event(QEvent *event)
         // the activation itself asked (that would ask it again and again).
         m_leftForOwnWindow = !m_activating && QApplication::activeWindow() != nullptr
                              && QApplication::activeWindow() != this;
-        leaveRecord();
+        // A question or dialog of this window's own is part of what the
+        // user is doing here (a deletion asks first); any other window takes
+        // the user away from the row.
+        if (!isOwnDialog(QApplication::activeWindow()))
+            leaveRecord();
         break;
     case QEvent::WindowActivate:
         if (m_shown && m_leftForOwnWindow && !m_toolOpen) {
@@ -310,6 +314,14 @@ bool TForm3::event(QEvent *event)
         break;
     }
     return QDialog::event(event);
+}
+
+bool TForm3::isOwnDialog(const QWidget *window) const
+{
+    for (const QWidget *w = window; w; w = w->parentWidget())
+        if (w == this)
+            return w != window;
+    return false;
 }
 
 void TForm3::leaveRecord()

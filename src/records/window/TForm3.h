@@ -105,6 +105,8 @@ private:
     void refreshCurrent();
     // Writes an open cell editor and posts the record being edited.
     void leaveRecord();
+    // `window` is a dialog this window opened (or one opened from such).
+    bool isOwnDialog(const QWidget *window) const;
     void scheduleReCalc();
     void showTotal(Money total);
     // Runs a command of the window; an engine error is shown, not thrown.
