@@ -1,5 +1,7 @@
 #include "records/window/TFrmSmazat.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "widgets/Hints.h"
 
 #include <QHBoxLayout>
@@ -26,20 +28,13 @@ TFrmSmazat::TFrmSmazat(const QString &dateText, QWidget *parent)
     m_date->setMinimumHeight(18);
     Hints::apply(m_date, QStringLiteral("S Datumem|Smazat položku s tímto datumem ?"));
 
-    auto *yes = new QPushButton(QStringLiteral("&Ano"), this);
-    yes->setObjectName(QStringLiteral("BtnAno"));
-    yes->setDefault(true);
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-    auto *no = new QPushButton(QStringLiteral("&Ne"), this);
-    no->setObjectName(QStringLiteral("BtnNe"));
-    no->setAutoDefault(false);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject); // Escape rejects as well
+    DialogFrame::AnswerTexts texts;
+    texts.yesName = QStringLiteral("BtnAno");
+    texts.noName = QStringLiteral("BtnNe");
+    const DialogFrame::Answers answers = (new DialogFrame(this))->answers(texts); // Escape rejects as well
+    QPushButton *yes = answers.yes;
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    buttons->addStretch();
+    QHBoxLayout *buttons = DialogFrame::centredRow(answers);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(question);
     layout->addWidget(m_date);

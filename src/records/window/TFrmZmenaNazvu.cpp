@@ -1,5 +1,7 @@
 #include "records/window/TFrmZmenaNazvu.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "widgets/Hints.h"
 
 #include <QGridLayout>
@@ -27,27 +29,21 @@ TFrmZmenaNazvu::TFrmZmenaNazvu(const QString &supplement, QWidget *parent)
     Hints::apply(m_edit, QStringLiteral("Vložte nový text"));
     newCaption->setBuddy(m_edit);
 
-    auto *ok = new QPushButton(QStringLiteral("OK   "), this);
-    ok->setObjectName(QStringLiteral("BtnOK"));
-    ok->setDefault(true);
-    Hints::apply(ok, QStringLiteral("Zapíše a zavře toto okno"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton(QStringLiteral("Storno "), this);
-    cancel->setObjectName(QStringLiteral("BtnStorno"));
-    cancel->setAutoDefault(false);
-    Hints::apply(cancel, QStringLiteral("Stornuje"));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    DialogFrame::AnswerTexts texts;
+    texts.yesCaption = QStringLiteral("OK   ");
+    texts.noCaption = QStringLiteral("Storno ");
+    texts.yesName = QStringLiteral("BtnOK");
+    texts.noName = QStringLiteral("BtnStorno");
+    const DialogFrame::Answers answers = (new DialogFrame(this))->answers(texts);
+    Hints::apply(answers.yes, QStringLiteral("Zapíše a zavře toto okno"));
+    Hints::apply(answers.no, QStringLiteral("Stornuje"));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(textCaption, 0, 0);
     grid->addWidget(current, 0, 1);
     grid->addWidget(newCaption, 1, 0);
     grid->addWidget(m_edit, 1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(DialogFrame::centredRow(answers), 2, 0, 1, 2);
     grid->setColumnMinimumWidth(1, 300);
     m_edit->selectAll();
     m_edit->setFocus();

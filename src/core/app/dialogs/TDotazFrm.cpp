@@ -1,5 +1,7 @@
 #include "core/app/dialogs/TDotazFrm.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "widgets/Emblems.h"
 
 #include <QApplication>
@@ -60,15 +62,16 @@ TDotazFrm::TDotazFrm(QWidget *parent)
     // text, a file's path); they are shown as typed, never as markup.
     m_text->setTextFormat(Qt::PlainText);
 
-    m_yes = new QPushButton(QStringLiteral("Ano"), this);
-    m_yes->setObjectName(QStringLiteral("Ano"));
-    m_yes->setDefault(true);
-    m_yes->setAutoDefault(true);
-    m_no = new QPushButton(QStringLiteral("Ne"), this);
-    m_no->setObjectName(QStringLiteral("Ne"));
+    DialogFrame::AnswerTexts texts;
+    texts.yesCaption = QStringLiteral("Ano");
+    texts.noCaption = QStringLiteral("Ne");
     // Enter answers with the button that has the focus: "Ano" unless the
     // user has moved to "Ne".
-    m_no->setAutoDefault(true);
+    texts.enterFollowsFocus = true;
+    texts.closesDialog = false;
+    const DialogFrame::Answers answers = (new DialogFrame(this))->answers(texts);
+    m_yes = answers.yes;
+    m_no = answers.no;
     connect(m_yes, &QPushButton::clicked, this, &TDotazFrm::AnoClick);
     connect(m_no, &QPushButton::clicked, this, &TDotazFrm::NeClick);
 

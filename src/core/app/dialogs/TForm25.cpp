@@ -1,5 +1,7 @@
 #include "core/app/dialogs/TForm25.h"
 
+#include "widgets/DialogFrame.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,21 +18,14 @@ TForm25::TForm25(QWidget *parent)
     setWindowTitle(QStringLiteral("Okamžitě vypne"));
     auto *text = new QLabel(QStringLiteral("Opravdu si přejete vypnout počítač ?"), this);
     text->setObjectName(QStringLiteral("Label1"));
-    auto *yes = new QPushButton(QStringLiteral("&Ano"), this);
-    yes->setObjectName(QStringLiteral("Ano"));
-    yes->setToolTip(QStringLiteral("Ihned vypne"));
-    auto *no = new QPushButton(QStringLiteral("&Ne"), this);
-    no->setObjectName(QStringLiteral("Ne"));
-    no->setToolTip(QStringLiteral("Tuto akci zruší"));
-    no->setDefault(true); // Enter must not switch the machine off by accident
-    connect(yes, &QPushButton::clicked, this, &QDialog::accept);
-    connect(no, &QPushButton::clicked, this, &QDialog::reject);
+    DialogFrame::AnswerTexts texts;
+    texts.yesIsDefault = false; // Enter must not switch the machine off by accident
+    texts.enterFollowsFocus = true;
+    const DialogFrame::Answers answers = (new DialogFrame(this))->answers(texts);
+    answers.yes->setToolTip(QStringLiteral("Ihned vypne"));
+    answers.no->setToolTip(QStringLiteral("Tuto akci zruší"));
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
-    buttons->addStretch();
+    QHBoxLayout *buttons = DialogFrame::centredRow(answers);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 14);
     layout->setSpacing(16);

@@ -1,5 +1,7 @@
 #include "core/app/dialogs/TFrmHeslo.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "core/app/commands/StartupPassword.h"
 
 #include <QAction>
@@ -38,16 +40,7 @@ TFrmHeslo::TFrmHeslo(const SettingsStore &settings, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &TFrmHeslo::StornoClick);
 
     // Enter and Esc through the dialog's small menu.
-    auto *proceed = new QAction(QStringLiteral("Pokračovat"), this);
-    proceed->setObjectName(QStringLiteral("Pokracovat"));
-    proceed->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(proceed, &QAction::triggered, this, &TFrmHeslo::OKClick);
-    addAction(proceed);
-    auto *quit = new QAction(QStringLiteral("Zrušit"), this);
-    quit->setObjectName(QStringLiteral("Zrusit"));
-    quit->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(quit, &QAction::triggered, this, &TFrmHeslo::StornoClick);
-    addAction(quit);
+    (new DialogFrame(this))->setKeys([this] { OKClick(); }, [this] { StornoClick(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

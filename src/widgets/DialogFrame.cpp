@@ -1,0 +1,133 @@
+#include "widgets/DialogFrame.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QDialog>
+#include <QEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+DialogFrame::BackgroundPainter &backgroundPainter()
+{
+    static DialogFrame::BackgroundPainter painter;
+    return painter;
+}
+
+// The title on its band; it follows the dialog's title as it changes.
+class CaptionBand : public QLabel
+{
+public:
+    CaptionBand(QDialog *dialog, bool gradient, QColor colour)
+        : QLabel(dialog->windowTitle(), dialog), m_gradient(gradient), m_colour(colour)
+    {
+        setObjectName(QStringLiteral("CaptionBand"));
+        QFont bold = font();
+        bold.setBold(true);
+        setFont(bold);
+        setContentsMargins(6, 2, 6, 2);
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, m_gradient ? QColor(Qt::white) : palette().color(QPalette::WindowText));
+        setPalette(colours);
+        connect(dialog, &QWidget::windowTitleChanged, this, &QLabel::setText);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        if (m_gradient) {
+            QLinearGradient band(rect().topLeft(), rect().topRight());
+            band.setColorAt(0, m_colour);
+            band.setColorAt(1, palette().color(QPalette::Window));
+            painter.fillRect(rect(), band);
+        } else {
+            painter.fillRect(rect(), palette().color(QPalette::Mid));
+        }
+        painter.end();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    bool m_gradient;
+    QColor m_colour;
+};
+
+} // namespace
+
+DialogFrame::DialogFrame(QDialog *dialog) : QObject(dialog), m_dialog(dialog)
+{
+    dialog->installEventFilter(this);
+}
+
+void DialogFrame::setBackgroundPainter(BackgroundPainter painter) { backgroundPainter() = std::move(painter); }
+
+bool DialogFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    // The background goes under the dialog's own painting.
+    if (watched == m_dialog && event->type() == QEvent::Paint && backgroundPainter()) {
+        QPainter painter(m_dialog);
+        backgroundPainter()(painter, *m_dialog);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DialogFrame::setKeys(std::function<void()> enter, std::function<void()> escape)
+{
+    auto key = [this](QAction *&action, const QString &caption, const QString &name, const QList<QKeySequence> &keys,
+                      std::function<void()> run) {
+        delete action;
+        action = nullptr;
+        if (!run)
+            return;
+        action = new QAction(caption, m_dialog);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, m_dialog, std::move(run));
+        m_dialog->addAction(action);
+    };
+    key(m_enter, QStringLiteral("Pokračovat"), QStringLiteral("Pokracovat"),
+        {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, std::move(enter));
+    key(m_escape, QStringLiteral("Zrušit"), QStringLiteral("Zrusit"), {QKeySequence(Qt::Key_Escape)}, std::move(escape));
+}
+
+DialogFrame::Answers DialogFrame::answers(const AnswerTexts &texts)
+{
+    Answers made;
+    made.yes = new QPushButton(texts.yesCaption, m_dialog);
+    made.yes->setObjectName(texts.yesName);
+    made.no = new QPushButton(texts.noCaption, m_dialog);
+    made.no->setObjectName(texts.noName);
+    QPushButton *preferred = texts.yesIsDefault ? made.yes : made.no;
+    QPushButton *other = texts.yesIsDefault ? made.no : made.yes;
+    preferred->setDefault(true);
+    preferred->setAutoDefault(true);
+    other->setAutoDefault(texts.enterFollowsFocus);
+    if (texts.closesDialog) {
+        connect(made.yes, &QPushButton::clicked, m_dialog, &QDialog::accept);
+        connect(made.no, &QPushButton::clicked, m_dialog, &QDialog::reject);
+    }
+    return made;
+}
+
+QHBoxLayout *DialogFrame::centredRow(const Answers &answers)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(answers.yes);
+    row->addWidget(answers.no);
+    row->addStretch();
+    return row;
+}
+
+QWidget *DialogFrame::addCaptionBand(QBoxLayout *layout, bool gradient, QColor colour)
+{
+    auto *band = new CaptionBand(m_dialog, gradient, colour);
+    layout->insertWidget(0, band);
+    return band;
+}
