@@ -85,12 +85,14 @@ int main(int argc, char **argv)
     THlavni_Formular &window = *session.mainWindow();
     window.resize(1024, 700);
     save(window, "main");
-    window.menus().databaze->popup(window.mapToGlobal(QPoint(40, 20)));
-    save(*window.menus().databaze, "menu_databaze");
-    window.menus().databaze->hide();
-    window.menus().popup->popup(window.mapToGlobal(QPoint(200, 200)));
-    save(*window.menus().popup, "menu_popup");
-    window.menus().popup->hide();
+    QMenu *months = window.menus().menu(MainMenu::Months);
+    months->popup(window.mapToGlobal(QPoint(40, 20)));
+    save(*months, "menu_databaze");
+    months->hide();
+    QMenu *popup = window.menus().menu(MainMenu::Popup);
+    popup->popup(window.mapToGlobal(QPoint(200, 200)));
+    save(*popup, "menu_popup");
+    popup->hide();
 
     TDotazFrm question;
     question.setQuestion(QStringLiteral("Potvrzení"), QStringLiteral("Opravdu chcete smazat vybraný záznam ?"), 1);

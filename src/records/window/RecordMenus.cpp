@@ -37,7 +37,9 @@ constexpr WindowShortcut WindowShortcuts[] = {
 
 } // namespace
 
-RecordMenus::RecordMenus(QWidget *window) : QObject(window), m_windowWidget(window)
+RecordMenus::RecordMenus(QWidget *window)
+    : QObject(window), m_windowWidget(window),
+      m_table([this](int command, const MenuArgs &args) { emit triggered(RecordCommand(command), args.a); })
 {
     const QKeySequence none;
     const QKeySequence ctrlS(QStringLiteral("Ctrl+S"));
@@ -118,21 +120,17 @@ QMenu *RecordMenus::build(const QList<Entry> &entries, const QString &name)
     menu->setObjectName(name);
     int position = 0;
     for (const Entry &entry : entries) {
-        if (entry.caption.isEmpty()) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction *action = menu->addAction(Glyphs::menuEntry(position++), entry.caption);
+        MenuEntry row;
+        row.caption = entry.caption;
+        row.shortcut = entry.shortcut;
+        row.hint = entry.hint;
+        row.command = int(entry.command);
+        row.args.a = entry.argument;
+        if (!entry.caption.isEmpty())
+            row.icon = Glyphs::menuEntry(position++);
         // The window owns the keys; in the menu they are only shown.
-        action->setShortcut(entry.shortcut);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        if (!entry.hint.isEmpty())
-            Hints::apply(action, entry.hint);
-        action->setData(int(entry.command));
-        const RecordCommand command = entry.command;
-        const int argument = entry.argument;
-        connect(action, &QAction::triggered, this, [this, command, argument] { emit triggered(command, argument); });
-        m_actions << action;
+        if (QAction *action = m_table.add(menu, row))
+            action->setShortcutContext(Qt::WidgetShortcut);
     }
     return menu;
 }
@@ -145,24 +143,25 @@ void RecordMenus::setChecks(const ToolbarChoices &choices)
 
 QList<QAction *> RecordMenus::actions(RecordCommand command) const
 {
-    QList<QAction *> found;
-    for (QAction *action : m_actions)
-        if (action->data().toInt() == int(command))
-            found << action;
-    return found;
+    const std::vector<QAction *> found = m_table.actions(int(command));
+    return QList<QAction *>(found.begin(), found.end());
 }
 
 void RecordMenus::setAvailable(RecordCommand command, bool available)
 {
-    for (QAction *action : m_actions + m_shortcuts)
+    m_table.setAvailable(int(command), available);
+    for (QAction *action : m_shortcuts)
         if (action->data().toInt() == int(command))
             action->setEnabled(available);
 }
 
 bool RecordMenus::isAvailable(RecordCommand command) const
 {
-    for (QAction *action : m_actions + m_shortcuts)
-        if (action->data().toInt() == int(command))
-            return action->isEnabled();
-    return false;
+    if (m_table.actions(int(command)).empty()) {
+        for (QAction *action : m_shortcuts)
+            if (action->data().toInt() == int(command))
+                return action->isEnabled();
+        return false;
+    }
+    return m_table.isAvailable(int(command));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/window/ToolbarChoices.h"
+#include "widgets/MenuTable.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -71,12 +72,12 @@ private:
     QMenu *build(const QList<Entry> &entries, const QString &name);
 
     QWidget *m_windowWidget;
+    MenuTable m_table;
     QMenu *m_add = nullptr;
     QMenu *m_settings = nullptr;
     QMenu *m_monthGrid = nullptr;
     QMenu *m_itemGrid = nullptr;
     QMenu *m_window = nullptr;
     std::array<QAction *, ToolbarGroupCount> m_groups{};
-    QList<QAction *> m_actions;
     QList<QAction *> m_shortcuts; // window-wide, one per shortcut
 };

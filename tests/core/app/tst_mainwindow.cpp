@@ -409,7 +409,7 @@ void MainWindowTest::previousYearMenu()
     }
     run.start();
     THlavni_Formular &window = run.window();
-    QCOMPARE(window.menus().previousYear->menuAction()->isVisible(), shown);
+    QCOMPARE(window.menus().isShown(MainMenu::PreviousYear), shown);
     if (!shown)
         return;
     QCOMPARE(window.findChild<QMenu *>(u"LoniSkupina1"_s)->title(), u"Skupina databáze 1"_s);
@@ -471,7 +471,7 @@ void MainWindowTest::buttonPlacesSurviveARestart()
     run.window().resize(1024, 700);
     run.window().show();
     QTRY_VERIFY(run.window().centralWidget()->width() > 0);
-    run.window().menus().popupCentre->trigger();
+    run.window().menus().action(MainCommand::CentreButtons)->trigger();
     const int c = (run.window().centralWidget()->width() - 26) / 2;
     QCOMPARE(run.window().quickButton(3)->pos(), QPoint(c - 101, 40));
 }
@@ -547,10 +547,10 @@ void MainWindowTest::trayIconAfterFirstPaint()
     QTRY_COMPARE(window.trayIcon()->isVisible(), trayIcon1 == "1");
     // Brought back from the tray, the icon again follows TrayIcon1.
     window.trayIcon()->show();
-    window.menus().trayShow->setVisible(true);
+    window.menus().action(MainCommand::Restore)->setVisible(true);
     window.restoreFromTray();
     QCOMPARE(window.trayIcon()->isVisible(), trayIcon1 == "1");
-    QVERIFY(!window.menus().trayShow->isVisible());
+    QVERIFY(!window.menus().action(MainCommand::Restore)->isVisible());
     QVERIFY(window.isVisible());
 }
 
@@ -598,7 +598,7 @@ void MainWindowTest::groupCaptionsFollowTheItemNames()
     QCOMPARE(window.quickButton(4)->text(), u"Auto"_s);
     QCOMPARE(window.findChild<QAction *>(u"PopupSkupina1Polozka4"_s)->text(), u"Benzín"_s);
     // The tray takes the captions when it opens.
-    emit window.menus().tray->aboutToShow();
+    emit window.menus().menu(MainMenu::Tray)->aboutToShow();
     QCOMPARE(window.findChild<QMenu *>(u"TraySkupina1"_s)->title(), u"Auto"_s);
     QCOMPARE(window.findChild<QAction *>(u"TraySkupina1Polozka4"_s)->text(), u"Benzín"_s);
     // The record window is titled with the caption of the moment.
@@ -766,11 +766,11 @@ void MainWindowTest::trayShowsTheGroupsOfTheSettings()
     store.writeString(u"DatabazeMesic"_s, QString::fromLatin1(months));
     store.writeString(u"DatabazeUzv"_s, QString::fromLatin1(group1));
     store.writeString(u"DatabazeUzv2"_s, QString::fromLatin1(group2));
-    emit window.menus().tray->aboutToShow();
-    QCOMPARE(window.menus().trayMonths->menuAction()->isVisible(), months == "1");
-    QCOMPARE(window.menus().trayGroup[0]->menuAction()->isVisible(), group1 == "1");
-    QCOMPARE(window.menus().trayGroup[1]->menuAction()->isVisible(), group2 == "1");
-    QVERIFY(!window.menus().trayShow->isVisible()); // only while minimised
+    emit window.menus().menu(MainMenu::Tray)->aboutToShow();
+    QCOMPARE(window.menus().isShown(MainMenu::TrayMonths), months == "1");
+    QCOMPARE(window.menus().isShown(MainMenu::TrayGroup1), group1 == "1");
+    QCOMPARE(window.menus().isShown(MainMenu::TrayGroup2), group2 == "1");
+    QVERIFY(!window.menus().action(MainCommand::Restore)->isVisible()); // only while minimised
 }
 
 void MainWindowTest::hintWindowsTakeTheirColours_data()

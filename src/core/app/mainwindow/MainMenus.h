@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/commands/CommandTables.h"
+#include "widgets/MenuTable.h"
 
 #include <QObject>
 #include <QString>
@@ -14,10 +15,44 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-// Every menu of the main window, built from the command tables: the main
-// menu, the six drop-down menus of the quick buttons, the window's popup
-// menu and the tray menu. Entries whose window is not there yet are shown
-// disabled; captions that carry item names follow MenuCaptions.
+// What the entries of the main window's menus do; each is dispatched by
+// id with the entry's arguments (MenuArgs a, b, c as noted).
+enum class MainCommand {
+    Exit,
+    Help,
+    About,
+    Tips,
+    Restore,             // tray "Zobrazení"
+    CentreButtons,       // popup "Přesunout na střed okna"
+    OpenMonth,           // a: month 1-12
+    OpenItem,            // a: group 1-2, b: item 1-12
+    MonthGraph,          // a: graph family index, b: month
+    YearGraph,           // a: graph family index
+    ItemGraph,           // a: group, b: graph family index, c: item
+    PrintMonth,          // a: month
+    PrintItem,           // a: group, b: item
+    PreviousMonth,       // a: month
+    PreviousItem,        // a: group, b: item
+    PreviousConsumption, // a: 0 water, 1 electricity, 2 gas
+    OpenWindow,          // a: WindowId
+    Electricity,
+    AreaCodes,
+    Settings,
+    ItemNames,           // a: group
+    Background,          // the background picture, with the window's appearance
+};
+
+// The main window's menus by name.
+enum class MainMenu {
+    X, Months, Group1, Group2, Consumption, PhoneBook, Addresses, Calendar, Print, PreviousYear, Settings, Information,
+    DropMonths, DropMonthGraphs, DropGroup1, DropGroup2, DropGroup1Graphs, DropGroup2Graphs,
+    Popup, Tray, TrayMonths, TrayGroup1, TrayGroup2,
+};
+
+// Every menu of the main window, built from entry tables: the main menu,
+// the six drop-down menus of the quick buttons, the window's popup menu and
+// the tray menu. Entries whose window is not there yet are shown disabled;
+// captions that carry item names follow MenuCaptions.
 class MainMenus : public QObject
 {
     Q_OBJECT
@@ -30,6 +65,7 @@ public:
         std::function<void()> about;   // "&O programu"
         std::function<void()> tips;    // "&Pracovní Tipy..."
         std::function<void()> restore; // tray "Zobrazení"
+        std::function<void()> centre;  // popup "Přesunout na střed okna"
         // Whether the months (0), group 1 (1) or group 2 (2) are shown now;
         // the tray menu asks each time it opens.
         std::function<bool(int)> tableGroupShown;
@@ -37,64 +73,28 @@ public:
 
     MainMenus(QMainWindow &window, MainCommands &commands, MenuCaptions &captions, Handlers handlers);
 
-    // Main menu, left to right.
-    QMenu *menuX = nullptr;
-    QMenu *databaze = nullptr;
-    std::array<QMenu *, 2> group{};
-    QMenu *spotreba = nullptr;
-    QAction *water = nullptr;
-    QAction *electricity = nullptr;
-    QAction *gas = nullptr;
-    QMenu *telefon = nullptr;
-    QMenu *adresy = nullptr;
-    QMenu *kalendar = nullptr;
-    QMenu *tisk = nullptr;
-    QMenu *previousYear = nullptr;
-    QMenu *nastaveni = nullptr;
-    QMenu *informace = nullptr;
+    QMenu *menu(MainMenu which) const;
+    // Shows or hides a menu's entry in the menu it sits in (a main-menu
+    // entry takes the shortcuts of its entries with it).
+    void setShown(MainMenu which, bool shown);
+    bool isShown(MainMenu which) const;
+    // The entry of a command with these arguments (the first one where a
+    // command has entries in several menus), or null.
+    QAction *action(MainCommand command, MenuArgs args = {}) const;
 
-    // Drop-down menus of the quick buttons.
-    QMenu *dropMonths = nullptr;
-    QMenu *dropMonthGraphs = nullptr;
-    std::array<QMenu *, 2> dropGroup{};
-    std::array<QMenu *, 2> dropGroupGraphs{};
-
-    // The window's popup menu.
-    QMenu *popup = nullptr;
-    QAction *popupExit = nullptr;
-    QAction *popupMoving = nullptr;
-    QAction *popupCentre = nullptr;
-
-    // The tray menu.
-    QMenu *tray = nullptr;
-    QMenu *trayMonths = nullptr;
-    std::array<QMenu *, 2> trayGroup{};
-    QAction *trayShow = nullptr; // "Zobrazení", shown only while minimised
-    QAction *trayExit = nullptr;
-
-    // The entries of the OpenRecordWindow families, in every menu.
+    // The entries that open a record window, in every menu.
     const std::vector<QAction *> &recordEntries() const { return m_recordEntries; }
 
     // Enables each entry whose window is there and whose menu is shown.
     void refreshEnabled();
     void refreshCaptions();
-    // Shows or hides a top-level entry of the main menu.
-    static void setShown(QMenu *menu, bool shown);
 
 private:
-    struct Entry
-    {
-        QAction *action;
-        std::function<bool()> available;
-        QMenu *topLevel; // its main-menu entry, null outside the main menu
-    };
-
-    QMenu *addTopMenu(const QString &title, const QString &hint, const QString &name);
+    QMenu *addTopMenu(MainMenu which, const QString &title, const QString &hint, const QString &name);
     QMenu *addSubmenu(QMenu *parent, const QString &title, const QString &hint, const QString &name);
-    QAction *addEntry(QMenu *menu, const QString &caption, const QString &hint, const QString &name,
-                      std::function<void()> run, std::function<bool()> available = {});
-    void bindCaption(QAction *action, std::function<QString()> caption);
-    void bindTitle(QMenu *menu, std::function<QString()> title);
+    QMenu *addLoose(MainMenu which, const QString &name);
+    QAction *addEntry(QMenu *menu, MenuEntry entry);
+    void run(MainCommand command, const MenuArgs &args);
 
     void buildMainMenu();
     void buildMonthsMenu();
@@ -114,8 +114,8 @@ private:
     MainCommands &m_commands;
     MenuCaptions &m_captions;
     Handlers m_handlers;
+    MenuTable m_table;
     QMenu *m_currentTop = nullptr; // the main-menu entry being built
-    std::vector<Entry> m_entries;
-    std::vector<std::pair<QAction *, std::function<QString()>>> m_captionBindings;
+    std::array<QMenu *, int(MainMenu::TrayGroup2) + 1> m_menus{};
     std::vector<QAction *> m_recordEntries;
 };

@@ -84,12 +84,12 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     handlers.about = [this] { showAbout(); };
     handlers.tips = [this] { showTips(); };
     handlers.restore = [this] { restoreFromTray(); };
+    handlers.centre = [this] { placeButtonsInCentre(); };
     handlers.tableGroupShown = [this](int which) { return tableGroupShown(which); };
     m_menus = new MainMenus(*this, *m_commands, *m_captions, std::move(handlers));
-    m_client = new ClientArea(m_menus->popup, this);
+    m_client = new ClientArea(m_menus->menu(MainMenu::Popup), this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(m_client);
-    connect(m_menus->popupCentre, &QAction::triggered, this, &THlavni_Formular::placeButtonsInCentre);
 
     buildClientArea();
     buildStatusBar();
@@ -195,7 +195,7 @@ void THlavni_Formular::buildTray()
     m_tray = new QSystemTrayIcon(QIcon(Emblems::programIcon(32)), this);
     m_tray->setObjectName(QStringLiteral("TrayIcon1"));
     m_tray->setToolTip(QStringLiteral("Rozvahon"));
-    m_tray->setContextMenu(m_menus->tray);
+    m_tray->setContextMenu(m_menus->menu(MainMenu::Tray));
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick)
             restoreFromTray();
@@ -210,21 +210,21 @@ void THlavni_Formular::applySettings()
     // The previous year's menu, named after its item tables when it is shown.
     if (m_start.previousYearMenu)
         ApplicationErrors::guard([this] { NastavJmenaStareDatabaze(); });
-    MainMenus::setShown(m_menus->previousYear, m_start.previousYearMenu);
+    m_menus->setShown(MainMenu::PreviousYear, m_start.previousYearMenu);
     // The month and item group menus.
-    MainMenus::setShown(m_menus->databaze, m_start.months);
-    MainMenus::setShown(m_menus->group[0], m_start.group1);
-    MainMenus::setShown(m_menus->group[1], m_start.group2);
+    m_menus->setShown(MainMenu::Months, m_start.months);
+    m_menus->setShown(MainMenu::Group1, m_start.group1);
+    m_menus->setShown(MainMenu::Group2, m_start.group2);
     // The quick buttons and their places.
     CoRychloTl(m_start.quickButtons);
     for (int n = 1; n <= QuickButtons::Count; ++n)
         quickButton(n)->move(m_start.buttonPlaces[std::size_t(n - 1)]);
     // The consumption menu and its entries, and the exit menu.
-    MainMenus::setShown(m_menus->spotreba, m_start.consumption);
-    m_menus->water->setVisible(m_start.water);
-    m_menus->electricity->setVisible(m_start.electricity);
-    m_menus->gas->setVisible(m_start.gas);
-    MainMenus::setShown(m_menus->menuX, m_start.exitMenu);
+    m_menus->setShown(MainMenu::Consumption, m_start.consumption);
+    m_menus->action(MainCommand::OpenWindow, {int(WindowId::Water)})->setVisible(m_start.water);
+    m_menus->action(MainCommand::Electricity)->setVisible(m_start.electricity);
+    m_menus->action(MainCommand::OpenWindow, {int(WindowId::Gas)})->setVisible(m_start.gas);
+    m_menus->setShown(MainMenu::X, m_start.exitMenu);
     // The status bar and the screen-saver buttons of the title bar.
     statusBar()->setVisible(m_start.statusBar);
     m_titleButtons->setVisible(m_start.titleBarSavers);
@@ -317,7 +317,7 @@ void THlavni_Formular::showTips()
 
 void THlavni_Formular::restoreFromTray()
 {
-    m_menus->trayShow->setVisible(false);
+    m_menus->action(MainCommand::Restore)->setVisible(false);
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
@@ -370,14 +370,14 @@ void THlavni_Formular::quickButtonClicked(int n)
     switch (QuickButtons::button(n).command) {
     case Command::SystemScreenSaver: systemScreenSaver(); break;
     case Command::Shutdown: shutdownComputer(); break;
-    case Command::MonthsMenu: dropMenuAt(m_menus->dropMonths, n); break;
-    case Command::Group1Menu: dropMenuAt(m_menus->dropGroup[0], n); break;
-    case Command::MonthGraphsMenu: dropMenuAt(m_menus->dropMonthGraphs, n); break;
-    case Command::Group1GraphsMenu: dropMenuAt(m_menus->dropGroupGraphs[0], n); break;
+    case Command::MonthsMenu: dropMenuAt(m_menus->menu(MainMenu::DropMonths), n); break;
+    case Command::Group1Menu: dropMenuAt(m_menus->menu(MainMenu::DropGroup1), n); break;
+    case Command::MonthGraphsMenu: dropMenuAt(m_menus->menu(MainMenu::DropMonthGraphs), n); break;
+    case Command::Group1GraphsMenu: dropMenuAt(m_menus->menu(MainMenu::DropGroup1Graphs), n); break;
     case Command::Exit: exitProgram(); break;
     case Command::OwnScreenSaver: ownScreenSaver(); break;
-    case Command::Group2Menu: dropMenuAt(m_menus->dropGroup[1], n); break;
-    case Command::Group2GraphsMenu: dropMenuAt(m_menus->dropGroupGraphs[1], n); break;
+    case Command::Group2Menu: dropMenuAt(m_menus->menu(MainMenu::DropGroup2), n); break;
+    case Command::Group2GraphsMenu: dropMenuAt(m_menus->menu(MainMenu::DropGroup2Graphs), n); break;
     case Command::Addresses: m_commands->openWindow(WindowId::Addresses); break;
     case Command::PhoneBook: m_commands->openWindow(WindowId::PhoneBook); break;
     }
@@ -413,7 +413,7 @@ void THlavni_Formular::changeEvent(QEvent *event)
         if (!QSystemTrayIcon::isSystemTrayAvailable())
             return;
         m_tray->setVisible(true);
-        m_menus->trayShow->setVisible(true);
+        m_menus->action(MainCommand::Restore)->setVisible(true);
         hide();
     }
 }
