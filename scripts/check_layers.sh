@@ -15,7 +15,7 @@ cd "$root"
 
 # The logic folders of the subsystems; they may include only the data
 # library, the evaluator and each other.
-logic_folders=(src/records/ledger)
+logic_folders=(src/records/ledger src/core/app/commands)
 
 layer_of() {
   case "$1" in

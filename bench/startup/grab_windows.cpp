@@ -8,7 +8,7 @@
 #include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"
-#include "core/app/commands/ScreenPicture.h"
+#include "core/app/dialogs/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TForm45.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/AppContext.h"
 #include "core/app/SessionEnd.h"
-#include "core/app/commands/MainCommands.h"
+#include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/platform/Clock.h"

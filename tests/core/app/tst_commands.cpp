@@ -7,7 +7,7 @@
 
 #include "core/app/ApplicationErrors.h"
 #include "core/app/commands/CommandTables.h"
-#include "core/app/commands/MainCommands.h"
+#include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"
 #include "core/app/commands/PreviousYearNames.h"

@@ -6,7 +6,7 @@
 #include "FakeWindows.h"
 
 #include "core/app/Program.h"
-#include "core/app/commands/MainCommands.h"
+#include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/mainwindow/MainMenus.h"
 #include "core/app/mainwindow/THlavni_Formular.h"

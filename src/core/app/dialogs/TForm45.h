@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/commands/ScreenPicture.h"
+#include "core/app/dialogs/ScreenPicture.h"
 
 #include <QBasicTimer>
 #include <QDialog>

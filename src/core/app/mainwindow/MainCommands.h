@@ -2,7 +2,7 @@
 
 #include "core/app/AppContext.h"
 #include "core/app/commands/CommandTables.h"
-#include "core/app/commands/ScreenPicture.h"
+#include "core/app/dialogs/ScreenPicture.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "core/app/commands/MainCommands.h"
+#include "core/app/mainwindow/MainCommands.h"
 
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"

@@ -1,4 +1,4 @@
-#include "core/app/commands/ScreenPicture.h"
+#include "core/app/dialogs/ScreenPicture.h"
 
 #include "core/app/AppContext.h"
 #include "core/app/dialogs/TForm45.h"
