@@ -1,5 +1,5 @@
 #include "Subsystems.h"
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/app/Program.h"
 
 int main(int argc, char **argv)

@@ -6,8 +6,9 @@
 #   2  src/core/app (start-up, main window, commands, shared dialogs)
 #   3  the subsystems: src/records, src/calc/dialog, src/graphs, …
 #   4  app/ (the composition root)
-# A subsystem includes no other subsystem, and the deciding code of a
-# subsystem (its logic folders) includes none of its windows.
+# A subsystem includes no other subsystem, the deciding code of a subsystem
+# (its logic folders) includes none of its windows, and no two folders
+# include each other, however indirectly.
 # Usage: scripts/check_layers.sh [project root]
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
@@ -43,6 +44,8 @@ is_logic() {
 }
 
 failures=0
+edges=$(mktemp)
+trap 'rm -f "$edges"' EXIT
 while IFS= read -r -d '' file; do
   file="${file#./}"
   from=$(layer_of "$file")
@@ -56,6 +59,7 @@ while IFS= read -r -d '' file; do
     else
       continue
     fi
+    [ "$(dirname "$file")" = "$(dirname "$path")" ] || echo "$(dirname "$file") $(dirname "$path")" >>"$edges"
     to=$(layer_of "$path")
     why=""
     if [ "$to" -gt "$from" ]; then
@@ -71,6 +75,15 @@ while IFS= read -r -d '' file; do
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"' "$file" || true)
 done < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
+
+# Folders that include each other: tsort reports the loop.
+if loops=$(sort -u "$edges" | tsort 2>&1 >/dev/null) && [ -z "$loops" ]; then
+  :
+else
+  echo "folders include each other:"
+  echo "$loops" | grep -v 'input contains a loop' | sed 's/^tsort: /  /'
+  failures=$((failures + 1))
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures include(s) break the layers." >&2

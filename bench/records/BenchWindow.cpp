@@ -1,7 +1,7 @@
 #include "BenchWindow.h"
 
 #include "calc/dialog/Registration.h"
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/platform/StatusSink.h"
 #include "core/data/stores/IniStore.h"

@@ -6,7 +6,7 @@
 //
 //     bench_startup [runs]
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"

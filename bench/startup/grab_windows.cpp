@@ -4,11 +4,11 @@
 //
 //     grab_windows OUTDIR
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TForm45.h"

@@ -1,6 +1,6 @@
 #include "LedgerFixture.h"
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/app/SessionEnd.h"
 #include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"

@@ -1,7 +1,7 @@
 #include "calc/dialog/Registration.h"
 
 #include "calc/dialog/TdlgCalculator.h"
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 
 void registerCalculatorWindow(AppContext &context)
 {

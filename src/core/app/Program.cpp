@@ -1,8 +1,8 @@
 #include "core/app/Program.h"
 #include "core/data/catalogue/Catalogue.h"
 
-#include "core/app/AppContext.h"
-#include "core/app/ApplicationErrors.h"
+#include "core/app/context/AppContext.h"
+#include "core/app/context/ApplicationErrors.h"
 #include "core/app/QtCzech.h"
 #include "core/app/SessionEnd.h"
 #include "core/app/dialogs/TForm25.h"

@@ -1,6 +1,6 @@
 #include "records/window/RecordActivation.h"
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"

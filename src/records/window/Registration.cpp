@@ -1,6 +1,6 @@
 #include "records/window/Registration.h"
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Holders.h"
 #include "records/window/TForm3.h"
 

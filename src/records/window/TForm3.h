@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/AppContext.h"
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/AppContext.h"
+#include "core/app/context/ScreenPicture.h"
 #include "core/data/format/Money.h"
 #include "records/ledger/RecordDeletion.h"
 #include "records/ledger/RowTicks.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 
 #include <QDialog>
 #include <QList>

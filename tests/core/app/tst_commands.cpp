@@ -5,7 +5,7 @@
 
 #include "FakeWindows.h"
 
-#include "core/app/ApplicationErrors.h"
+#include "core/app/context/ApplicationErrors.h"
 #include "core/app/commands/CommandTables.h"
 #include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"

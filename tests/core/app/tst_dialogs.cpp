@@ -4,7 +4,7 @@
 
 #include "FakeWindows.h"
 
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm45.h"
 #include "core/app/dialogs/TFormLoad.h"

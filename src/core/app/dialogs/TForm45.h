@@ -1,9 +1,12 @@
 #pragma once
 
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/ScreenPicture.h"
 
 #include <QBasicTimer>
 #include <QDialog>
+
+class AppContext;
+enum class WindowId;
 
 class QLabel;
 
@@ -38,3 +41,11 @@ private:
 // Shows `picture` on the picture screen and returns when it has closed;
 // does nothing at all while the setting Scr is off.
 void PictureScreen(ScreenPicture picture);
+
+// Shows the picture registered for window `id` on the picture screen (only
+// while the setting Scr is on; otherwise nothing and no delay), then opens
+// the window modally, owned by `parent`, and destroys it when it has
+// closed. Returns false, showing nothing at all, when no window `id` is
+// registered.
+bool showPictureThenWindow(const AppContext &context, WindowId id, QWidget *parent);
+

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/app/commands/CommandTables.h"
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/ScreenPicture.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "core/app/mainwindow/THlavni_Formular.h"
 
-#include "core/app/ApplicationErrors.h"
+#include "core/app/context/ApplicationErrors.h"
 #include "widgets/Hints.h"
 #include "core/app/mainwindow/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 #include "core/app/mainwindow/MainWindowSettings.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/StatusSink.h"

@@ -1,7 +1,6 @@
-#include "core/app/dialogs/ScreenPicture.h"
-
-#include "core/app/AppContext.h"
 #include "core/app/dialogs/TForm45.h"
+
+#include "core/app/context/AppContext.h"
 
 #include <QDialog>
 

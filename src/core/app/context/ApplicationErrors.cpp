@@ -1,4 +1,4 @@
-#include "core/app/ApplicationErrors.h"
+#include "core/app/context/ApplicationErrors.h"
 
 #include "core/data/engine/EngineError.h"
 #include "core/data/platform/Prompter.h"

@@ -1,4 +1,4 @@
-#include "core/app/AppContext.h"
+#include "core/app/context/AppContext.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/dialogs/ScreenPicture.h"
+#include "core/app/context/ScreenPicture.h"
 #include "core/data/catalogue/RecordKind.h"
 
 #include <QString>
