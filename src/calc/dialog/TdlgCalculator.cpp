@@ -1,5 +1,7 @@
 #include "calc/dialog/TdlgCalculator.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/RegFlags.h"
 
@@ -52,6 +54,7 @@ TdlgCalculator::TdlgCalculator(QWidget *parent, CalculatorOptions options)
       m_calculator(options)
 {
     setObjectName(QStringLiteral("dlgCalculator"));
+    new DialogFrame(this); // the shared window background
     setWindowTitle(QStringLiteral("Kalkulačka"));
     setFixedSize(DialogWidth, DialogHeight);
 

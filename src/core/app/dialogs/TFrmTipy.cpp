@@ -1,5 +1,7 @@
 #include "core/app/dialogs/TFrmTipy.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "core/app/commands/Tips.h"
 #include "core/data/stores/SettingsStore.h"
 #include "widgets/Emblems.h"
@@ -15,6 +17,7 @@ TFrmTipy::TFrmTipy(SettingsStore &settings, Opened opened, QWidget *parent, quin
       m_settings(settings), m_random(seed)
 {
     setObjectName(QStringLiteral("FrmTipy"));
+    new DialogFrame(this); // the shared window background
     setWindowTitle(QStringLiteral("tipy pro Rozvahon"));
 
     auto *picture = new QLabel(this);

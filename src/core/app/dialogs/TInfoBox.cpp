@@ -1,5 +1,7 @@
 #include "core/app/dialogs/TInfoBox.h"
 
+#include "widgets/DialogFrame.h"
+
 #include "widgets/AnimatedLabel.h"
 #include "widgets/Emblems.h"
 
@@ -13,6 +15,7 @@ TInfoBox::TInfoBox(const QString &version, const QString &windowsVersion, QWidge
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("InfoBox"));
+    new DialogFrame(this); // the shared window background
     setWindowTitle(QStringLiteral("Informace"));
 
     auto *picture = new QLabel(this);

@@ -6,6 +6,7 @@
 #include "core/data/engine/OrderKeys.h"
 #include "core/data/engine/RowFilter.h"
 #include "core/data/engine/SchemaCheck.h"
+#include "core/data/engine/StoredValues.h"
 #include "core/data/format/Locale.h"
 #include "core/data/platform/Paths.h"
 
@@ -23,86 +24,6 @@ using SchemaCheck::OrderColumn;
 constexpr int RowCacheLimit = 2048;
 
 Table::LayoutLookup layoutLookup = nullptr;
-
-QVariant readColumn(const sqlite::Statement &statement, int column, const FieldDef &def)
-{
-    if (statement.isNull(column))
-        return QVariant();
-    switch (def.type) {
-    case FieldType::Text:
-    case FieldType::Memo:
-    case FieldType::FormattedMemo:
-    case FieldType::Bcd:
-        return statement.columnText(column);
-    case FieldType::Date:
-        return QDate::fromString(statement.columnText(column), Qt::ISODate);
-    case FieldType::Time:
-        return QTime::fromString(statement.columnText(column), Qt::ISODateWithMs);
-    case FieldType::Timestamp:
-        return QDateTime::fromString(statement.columnText(column), Qt::ISODateWithMs);
-    case FieldType::Money:
-        return QVariant::fromValue(Money::fromUnits(statement.columnInt(column)));
-    case FieldType::Number:
-        return statement.columnDouble(column);
-    case FieldType::Short:
-    case FieldType::Long:
-    case FieldType::AutoIncrement:
-        return int(statement.columnInt(column));
-    case FieldType::Logical:
-        return statement.columnInt(column) != 0;
-    case FieldType::Graphic:
-    case FieldType::Ole:
-    case FieldType::Binary:
-    case FieldType::Bytes:
-        return statement.columnBlob(column);
-    }
-    return QVariant();
-}
-
-void bindValue(sqlite::Statement &statement, int index, const FieldDef &def, const QVariant &value)
-{
-    if (value.isNull()) {
-        statement.bindNull(index);
-        return;
-    }
-    switch (def.type) {
-    case FieldType::Text:
-    case FieldType::Memo:
-    case FieldType::FormattedMemo:
-    case FieldType::Bcd:
-        statement.bindText(index, value.toString());
-        break;
-    case FieldType::Date:
-        statement.bindText(index, value.toDate().toString(Qt::ISODate));
-        break;
-    case FieldType::Time:
-        statement.bindText(index, value.toTime().toString(Qt::ISODateWithMs));
-        break;
-    case FieldType::Timestamp:
-        statement.bindText(index, value.toDateTime().toString(Qt::ISODateWithMs));
-        break;
-    case FieldType::Money:
-        statement.bindInt(index, value.value<Money>().units());
-        break;
-    case FieldType::Number:
-        statement.bindDouble(index, value.toDouble());
-        break;
-    case FieldType::Short:
-    case FieldType::Long:
-    case FieldType::AutoIncrement:
-        statement.bindInt(index, value.toLongLong());
-        break;
-    case FieldType::Logical:
-        statement.bindInt(index, value.toBool() ? 1 : 0);
-        break;
-    case FieldType::Graphic:
-    case FieldType::Ole:
-    case FieldType::Binary:
-    case FieldType::Bytes:
-        statement.bindBlob(index, value.toByteArray());
-        break;
-    }
-}
 
 QString quotedName(const QString &name) { return QStringLiteral("„") + name + QStringLiteral("“"); }
 
@@ -673,12 +594,12 @@ QVariant Table::storedValue(int field) const
     try {
         const int column = scanColumn(field);
         if (m_probing)
-            return readColumn(m_scan, column, m_layout.at(field));
+            return StoredValues::read(m_scan, column, m_layout.at(field));
         if (m_pos < 0 || m_pos >= int(m_rows.size()))
             return QVariant();
         if (!seekCurrent()) // the row moved or went away under another cursor
             return fetchedValue(m_rows[m_pos].id, field);
-        return readColumn(m_scan, column, m_layout.at(field));
+        return StoredValues::read(m_scan, column, m_layout.at(field));
     } catch (const EngineError &) {
         resetScan();
         throw;
@@ -694,7 +615,7 @@ bool Table::readStored(qint64 id, QVector<QVariant> &row) const
         found = m_fetch.step();
         if (found)
             for (int i = 0; i < m_layout.size(); ++i)
-                row[i] = readColumn(m_fetch, i, m_layout.at(i));
+                row[i] = StoredValues::read(m_fetch, i, m_layout.at(i));
     } catch (...) {
         m_fetch.reset();
         throw;
@@ -740,7 +661,7 @@ void Table::readShownRows(const QList<int> &fields, const std::function<void(con
             if (filtering && !shown.contains(walk.columnInt(int(fields.size()))))
                 continue;
             for (int i = 0; i < fields.size(); ++i)
-                values[i] = readColumn(walk, i, m_layout.at(fields[i]));
+                values[i] = StoredValues::read(walk, i, m_layout.at(fields[i]));
             visit(values);
         }
     } catch (const EngineError &error) {
@@ -925,7 +846,7 @@ void Table::writeInsert(qint64 order)
     statement.prepare(m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                 .arg(m_sql, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     for (int i = 0; i < m_layout.size(); ++i)
-        bindValue(statement, i + 1, m_layout.at(i), m_buffer.at(i));
+        StoredValues::bind(statement, i + 1, m_layout.at(i), m_buffer.at(i));
     statement.bindInt(int(m_layout.size()) + 1, order);
     statement.run();
 }
@@ -940,7 +861,7 @@ void Table::writeUpdate(const QList<int> &changed)
                                 .arg(m_sql, sets.join(QStringLiteral(", ")), sqlite::quoted(IdColumn))
                                 .arg(changed.size() + 1));
     for (int i = 0; i < changed.size(); ++i)
-        bindValue(statement, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
+        StoredValues::bind(statement, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
     statement.bindInt(int(changed.size()) + 1, m_rows[m_pos].id);
     statement.run();
 }
