@@ -1,6 +1,7 @@
 // The dialog frame every dialog is built in, and the hint splitter.
 #include "widgets/DialogFrame.h"
 #include "widgets/Hints.h"
+#include "widgets/TableGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -98,6 +100,46 @@ private slots:
         });
         press.start();
         QTEST(dialog.exec(), "result");
+    }
+
+    // A grid on any model: Tab goes on from the last cell into a new row,
+    // Shift+Tab stops at the first cell, Down on the last row asks for a
+    // new row, and a closed drop-down leaves Down to the grid.
+    void tableGridNeverWraps()
+    {
+        QStandardItemModel model(2, 3);
+        TableGrid grid;
+        grid.setModel(&model);
+        int appended = 0;
+        connect(&grid, &TableGrid::appendRequested, &grid, [&] {
+            ++appended;
+            model.appendRow({new QStandardItem, new QStandardItem, new QStandardItem});
+            grid.setCurrentIndex(model.index(model.rowCount() - 1, grid.currentIndex().column()));
+        });
+        grid.show();
+        grid.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&grid));
+        grid.setCurrentIndex(model.index(1, 2));
+        QTest::keyClick(&grid, Qt::Key_Tab);
+        QCOMPARE(appended, 1);
+        QCOMPARE(grid.currentIndex(), model.index(2, 0));
+        grid.setCurrentIndex(model.index(0, 0));
+        QTest::keyClick(&grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(grid.currentIndex(), model.index(0, 0));
+        grid.setCurrentIndex(model.index(2, 1));
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QCOMPARE(appended, 2);
+        QCOMPARE(model.rowCount(), 4);
+
+        CellComboBox combo;
+        combo.setEditable(true);
+        combo.addItems({QStringLiteral("20.1.2009"), QStringLiteral("19.1.2009")});
+        combo.setCurrentIndex(-1);
+        combo.setEditText(QStringLiteral("3.2.2009"));
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(&combo, &down);
+        QVERIFY(!down.isAccepted());
+        QCOMPARE(combo.currentText(), QStringLiteral("3.2.2009"));
     }
 
     // The caption band carries the title, also when the title changes.

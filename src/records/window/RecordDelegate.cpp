@@ -1,45 +1,11 @@
 #include "records/window/RecordDelegate.h"
 
 #include "records/window/LedgerModel.h"
+#include "widgets/TableGrid.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QWheelEvent>
-
-namespace {
-
-// A drop-down cell editor. While its list is closed the keys that move
-// between rows belong to the grid: they never pick an entry of the list
-// in place of the typed text. Alt+Down and F4 open the list.
-class CellComboBox : public QComboBox
-{
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const bool rowKey = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down
-                            || event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
-        if (rowKey && !(event->modifiers() & Qt::AltModifier) && !view()->isVisible()) {
-            event->ignore();
-            return;
-        }
-        QComboBox::keyPressEvent(event);
-    }
-    void wheelEvent(QWheelEvent *event) override
-    {
-        // Nor does the wheel over a closed list change the typed text.
-        if (!view()->isVisible())
-            event->ignore();
-        else
-            QComboBox::wheelEvent(event);
-    }
-};
-
-} // namespace
 
 RecordDelegate::RecordDelegate(QAbstractItemView *view) : QStyledItemDelegate(view), m_view(view) {}
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QComboBox>
+#include <QTableView>
+
+// A grid in which the user edits a table row by row. Whatever way the
+// cursor leaves a row (keys, Tab, mouse), an open cell editor is written
+// into its row first, so no typing is lost; Down on the last row, Tab in
+// the last cell and typing into an empty table ask for a new row at the
+// end (appendRequested), and Tab and Shift+Tab never wrap round to the
+// other end of the table.
+class TableGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit TableGrid(QWidget *parent = nullptr);
+
+    // Writes what an open cell editor holds into its row and closes it, so
+    // that closing the window or posting from a button loses no typing.
+    void commitOpenEditor();
+    // Closes an open cell editor and drops what it holds, for a cancelled
+    // edit or a row that is about to go.
+    void discardOpenEditor();
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+    // The grid is choosing another current row for rows that are going.
+    bool isTakingRowsAway() const { return m_takingRowsAway; }
+
+signals:
+    // A new row at the end, before the key that asked for it is handled.
+    void appendRequested();
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool isLastCell(const QModelIndex &index) const;
+    bool isFirstCell(const QModelIndex &index) const;
+    // Asks for a new row at the end; true when the grid got one.
+    bool appendRow();
+
+    bool m_takingRowsAway = false;
+};
+
+// A drop-down cell editor of a TableGrid. While its list is closed the
+// keys that move between rows belong to the grid: they never pick an entry
+// of the list in place of the typed text. Alt+Down and F4 open the list.
+class CellComboBox : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+};
