@@ -1,10 +1,10 @@
 #include "Subsystems.h"
 
 #include "calc/dialog/Registration.h"
-#include "records/window/Registration.h"
+#include "records/Registration.h"
 
 void registerSubsystems(AppContext &context)
 {
     registerCalculatorWindow(context);
-    registerRecordWindow(context);
+    registerRecords(context);
 }

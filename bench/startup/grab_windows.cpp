@@ -6,6 +6,8 @@
 
 #include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/engine/Table.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"
 #include "core/app/context/ScreenPicture.h"
@@ -112,6 +114,17 @@ int main(int argc, char **argv)
     save(shutdown, "shutdown_question");
     TForm26 wait;
     save(wait, "shutdown_wait");
+    if (context.dataModule6) {
+        Table &texts = context.dataModule6->table();
+        for (const char *text : {"Potraviny Billa", "Lékárna", "Benzín", "Nájem"}) {
+            texts.append();
+            texts.field(QStringLiteral("Text")).setString(QString::fromUtf8(text));
+            texts.post();
+        }
+        texts.first();
+        if (std::unique_ptr<QDialog> infoText = context.createWindow(WindowId::InfoText, nullptr))
+            save(*infoText, "infotext");
+    }
     TSporic saver;
     saver.setWindowState(Qt::WindowNoState);
     saver.resize(640, 400);

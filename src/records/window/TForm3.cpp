@@ -210,6 +210,7 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
 
 TForm3::~TForm3()
 {
+    m_grid->commitOpenEditor(); // a window destroyed without closing keeps the typing too
     m_ledger.disconnect(this);
     m_context.recordWindowStatus = nullptr;
     try {

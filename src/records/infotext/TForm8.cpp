@@ -1,0 +1,188 @@
+#include "records/infotext/TForm8.h"
+
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/Table.h"
+#include "core/data/engine/TableModel.h"
+#include "core/data/platform/Prompter.h"
+#include "records/ledger/InfoTextEdits.h"
+#include "widgets/DialogFrame.h"
+#include "widgets/Hints.h"
+#include "widgets/TableGrid.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TextColumnWidth = 484;
+
+QPushButton *button(const QString &caption, const QString &name, const QString &hint, QWidget *parent)
+{
+    auto *made = new QPushButton(caption, parent);
+    made->setObjectName(name);
+    made->setAutoDefault(false);
+    Hints::apply(made, hint);
+    return made;
+}
+
+} // namespace
+
+TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : QDialog(parent), m_texts(texts), m_prompter(prompter)
+{
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Rychlý výpis informačního textu"));
+    new DialogFrame(this);
+
+    auto *heading = new QLabel(QStringLiteral("Nastavení - Informačního text pro rychlý zápis"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    Hints::apply(heading, QStringLiteral("Nastavení textu"));
+
+    QPushButton *add = button(QStringLiteral("Přidat"), QStringLiteral("Pridat"), QStringLiteral("Přidat záznam"), this);
+    QPushButton *remove = button(QStringLiteral("Smazat"), QStringLiteral("Smazat"), QStringLiteral("Smazat záznam"), this);
+    QPushButton *save = button(QStringLiteral("Uložit a zavřít   "), QStringLiteral("UlozitZavrit"),
+                               QStringLiteral("Zapsat změny a zavřít toto okno"), this);
+    save->setDefault(true);
+    connect(add, &QPushButton::clicked, this, &TForm8::PridatClick);
+    connect(remove, &QPushButton::clicked, this, &TForm8::SmazatClick);
+    connect(save, &QPushButton::clicked, this, &TForm8::UlozitClick);
+
+    m_grid = new TableGrid(this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_model = new TableModel(texts, {QStringLiteral("Text")}, this);
+    m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
+    m_grid->setModel(m_model);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
+    m_grid->setColumnWidth(0, TextColumnWidth);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    Hints::apply(m_grid, QStringLiteral("Editace textu"));
+    QPalette colours = m_grid->palette();
+    colours.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
+    m_grid->setPalette(colours);
+
+    // The grid and the table's cursor follow each other.
+    connect(m_model, &TableModel::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
+            m_grid->setCurrentIndex(m_model->index(row, 0));
+    });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current, const QModelIndex &previous) {
+                if (current.isValid() && current.row() != previous.row() && !m_grid->isTakingRowsAway())
+                    m_model->setCurrentRow(current.row());
+            });
+    const auto followTable = [this] {
+        const int row = m_texts.controlCurrentRow();
+        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
+            m_grid->setCurrentIndex(m_model->index(row, 0));
+    };
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, followTable);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, followTable);
+    connect(m_grid, &TableGrid::appendRequested, this, [this] {
+        guarded([this] { m_texts.append(); });
+        const int row = m_texts.controlCurrentRow();
+        if (row >= 0)
+            m_grid->setCurrentIndex(m_model->index(row, 0));
+    });
+
+    // The grid's menu, whose keys act as the two buttons.
+    m_gridMenu = new QMenu(this);
+    m_gridMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction *menuRemove = m_gridMenu->addAction(QStringLiteral("Smazat"), this, &TForm8::SmazatClick);
+    menuRemove->setObjectName(QStringLiteral("Smazat1"));
+    menuRemove->setShortcut(QKeySequence(Qt::Key_Delete));
+    QAction *menuInsert = m_gridMenu->addAction(QStringLiteral("Vložit"), this, &TForm8::PridatClick);
+    menuInsert->setObjectName(QStringLiteral("Vlozit1"));
+    menuInsert->setShortcut(QKeySequence(Qt::Key_Insert));
+    for (QAction *action : {menuRemove, menuInsert}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_grid->addAction(action);
+    }
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_gridMenu->popup(m_grid->viewport()->mapToGlobal(at)); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    buttons->addWidget(save);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(buttons);
+    layout->addWidget(m_grid, 1);
+    resize(TextColumnWidth + 70, 380);
+
+    save->setFocus();
+}
+
+TForm8::~TForm8()
+{
+    m_grid->commitOpenEditor();
+    try {
+        InfoTextEdits::postPending(m_texts);
+    } catch (const EngineError &) {
+        m_texts.cancel(); // the table has said why
+    }
+}
+
+bool TForm8::guarded(const std::function<void()> &work)
+{
+    try {
+        work();
+        return true;
+    } catch (const EngineError &error) {
+        m_prompter.message(error.message());
+        return false;
+    }
+}
+
+bool TForm8::writePending()
+{
+    m_grid->commitOpenEditor();
+    return guarded([this] { InfoTextEdits::postPending(m_texts); });
+}
+
+void TForm8::PridatClick()
+{
+    m_grid->commitOpenEditor();
+    guarded([this] { InfoTextEdits::insertBefore(m_texts); });
+    m_grid->setFocus();
+}
+
+void TForm8::SmazatClick()
+{
+    // The typing of an open editor goes with its record, if it goes.
+    m_grid->commitOpenEditor();
+    guarded([this] { InfoTextEdits::removeCurrent(m_texts, m_prompter); });
+}
+
+void TForm8::UlozitClick()
+{
+    if (writePending())
+        accept();
+}
+
+void TForm8::reject()
+{
+    // Escape and the window's close button write what was typed as well.
+    if (writePending())
+        QDialog::reject();
+}
+
+void TForm8::closeEvent(QCloseEvent *event)
+{
+    // A text that cannot be written keeps the window open to put it right.
+    if (!writePending()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
