@@ -29,6 +29,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QEventLoop>
@@ -124,6 +125,17 @@ int main(int argc, char **argv)
         texts.first();
         if (std::unique_ptr<QDialog> infoText = context.createWindow(WindowId::InfoText, nullptr))
             save(*infoText, "infotext");
+    }
+    if (context.dataModule12) {
+        context.dataModule12->Soubor(QStringLiteral("Položky2.db"));
+        if (std::unique_ptr<QDialog> names = context.createWindow(WindowId::ItemNames, nullptr)) {
+            if (auto *box = names->findChild<QLineEdit *>(QStringLiteral("EditSkupina")))
+                box->setText(QStringLiteral("Auto"));
+            if (auto *box = names->findChild<QLineEdit *>(QStringLiteral("EditPolozka1")))
+                box->setText(QStringLiteral("Benzín"));
+            save(*names, "itemnames");
+            save(window, "main_named");
+        }
     }
     TSporic saver;
     saver.setWindowState(Qt::WindowNoState);

@@ -1,8 +1,11 @@
 #include "records/Registration.h"
 
+#include "core/app/commands/MenuCaptions.h"
 #include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Holders.h"
 #include "records/infotext/TForm8.h"
+#include "records/itemnames/TForm13.h"
+#include "records/ledger/ItemNames.h"
 #include "records/window/Registration.h"
 
 void registerInfoTextWindow(AppContext &context)
@@ -16,8 +19,26 @@ void registerInfoTextWindow(AppContext &context)
                            });
 }
 
+void registerItemNames(AppContext &context)
+{
+    context.registerWindow(WindowId::ItemNames,
+                           [&context](const WindowOrders &, QWidget *parent) -> std::unique_ptr<QDialog> {
+                               // The command has switched the holder to the group's table.
+                               if (!context.dataModule12 || !context.menuCaptions || !context.prompter)
+                                   return nullptr;
+                               return std::make_unique<TForm13>(context.dataModule12->table(), *context.menuCaptions,
+                                                                *context.prompter, parent);
+                           });
+    // The names reach the main window's captions while it is built.
+    context.itemNamesPass = [&context](MenuCaptions &captions) {
+        if (context.dataModule12)
+            ItemNames::NastavitPolozky(*context.dataModule12, captions);
+    };
+}
+
 void registerRecords(AppContext &context)
 {
     registerRecordWindow(context);
     registerInfoTextWindow(context);
+    registerItemNames(context);
 }
