@@ -29,6 +29,15 @@ QStringList storedTexts()
     return texts;
 }
 
+void appendTexts(Table &texts, const QStringList &rows)
+{
+    for (const QString &row : rows) {
+        texts.append();
+        texts.field(QStringLiteral("Text")).setString(row);
+        texts.post();
+    }
+}
+
 void typeIntoCell(TableGrid *grid, const QString &text)
 {
     QTest::keyClick(grid, text.at(0).toLatin1());
@@ -144,11 +153,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, answer);
         Table &texts = m_module6->table();
-        for (const char *text : {"a", "b", "c"}) {
-            texts.append();
-            texts.field(QStringLiteral("Text")).setString(QString::fromLatin1(text));
-            texts.post();
-        }
+        appendTexts(texts, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
         m_prompter->answers = {answer};
         {
             TForm8 window(texts, *m_prompter);
@@ -175,11 +180,7 @@ private slots:
     void insertKeyAddsBeforeTheCurrent()
     {
         Table &texts = m_module6->table();
-        for (const char *text : {"a", "b"}) {
-            texts.append();
-            texts.field(QStringLiteral("Text")).setString(QString::fromLatin1(text));
-            texts.post();
-        }
+        appendTexts(texts, {QStringLiteral("a"), QStringLiteral("b")});
         {
             TForm8 window(texts, *m_prompter);
             window.show();
@@ -233,12 +234,7 @@ private slots:
     void listsOfferEveryText()
     {
         QVERIFY(m_module6->texts().isEmpty());
-        Table &texts = m_module6->table();
-        for (const char *text : {"Billa", "Billa"}) {
-            texts.append();
-            texts.field(QStringLiteral("Text")).setString(QString::fromLatin1(text));
-            texts.post();
-        }
+        appendTexts(m_module6->table(), {QStringLiteral("Billa"), QStringLiteral("Billa")});
         QCOMPARE(m_module6->texts(), (QStringList{"Billa", "Billa"}));
     }
 
