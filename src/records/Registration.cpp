@@ -6,6 +6,8 @@
 #include "records/infotext/TForm8.h"
 #include "records/itemnames/TForm13.h"
 #include "records/ledger/ItemNames.h"
+#include "records/ledger/PaymentOffer.h"
+#include "records/window/RecordSeams.h"
 #include "records/window/Registration.h"
 
 void registerInfoTextWindow(AppContext &context)
@@ -39,6 +41,10 @@ void registerItemNames(AppContext &context)
 void registerRecords(AppContext &context)
 {
     registerRecordWindow(context);
+    // Every activation of a month window offers the due regular payments.
+    RecordSeams::paymentOffer() = [](Table &ledger, int month, Prompter &prompter, const Clock &clock) {
+        PaymentOffer::offer(ledger, month, prompter, clock);
+    };
     registerInfoTextWindow(context);
     registerItemNames(context);
 }

@@ -1,0 +1,189 @@
+// The offer of regular payments into the month ledgers.
+#include "LedgerFixture.h"
+
+#include "core/data/engine/EngineError.h"
+#include "core/data/platform/Clock.h"
+#include "records/ledger/LedgerFields.h"
+#include "records/ledger/PaymentOffer.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnv.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Payment
+{
+    QString name;
+    QString end;    // d.M.yyyy or empty
+    QString amount; // crowns
+    QList<int> written; // months whose flag is set
+};
+
+void storePayments(const QList<Payment> &payments)
+{
+    Table table;
+    table.setFolder(QStringLiteral("Data"));
+    table.setTableName(PaymentOffer::PaymentsFile);
+    table.open();
+    for (const Payment &payment : payments) {
+        table.append();
+        table.field(QStringLiteral("Nazev-Pl")).setString(payment.name);
+        table.field(QStringLiteral("P-Datum")).setString(QStringLiteral("1.1.2030")); // a start in the future counts for nothing
+        table.field(QStringLiteral("K-Datum")).setString(payment.end);
+        table.field(QStringLiteral("Castka")).setString(payment.amount);
+        for (int month = 1; month <= 12; ++month)
+            table.field(PaymentOffer::flagField(month)).setBool(payment.written.contains(month));
+        table.post();
+    }
+}
+
+// "name: D1 … D12" as 0/1, per payment in table order.
+QStringList flags()
+{
+    Table table;
+    table.setFolder(QStringLiteral("Data"));
+    table.setTableName(PaymentOffer::PaymentsFile);
+    table.open();
+    QStringList all;
+    for (table.first(); !table.eof(); table.next()) {
+        QString bits;
+        for (int month = 1; month <= 12; ++month)
+            bits += table.field(PaymentOffer::flagField(month)).asBool() ? QLatin1Char('1') : QLatin1Char('0');
+        all << table.field(QStringLiteral("Nazev-Pl")).asString() + QStringLiteral(": ") + bits;
+    }
+    return all;
+}
+
+// "date;text;amount;supplement" of every ledger row.
+QStringList rows(Table &ledger)
+{
+    QStringList all;
+    for (ledger.first(); !ledger.eof(); ledger.next())
+        all << QStringList{ledger.field(LedgerField::Date).asString(), ledger.field(LedgerField::Text).asString(),
+                           ledger.field(LedgerField::Amount).asString(), ledger.field(LedgerField::Supplement).asString()}
+                   .join(QLatin1Char(';'));
+    return all;
+}
+
+} // namespace
+
+class PaymentsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_env->deliverTables();
+    }
+    void cleanup()
+    {
+        PaymentOffer::setBetweenRowAndFlag(nullptr);
+        m_env.reset();
+    }
+
+    // Which payments are offered on 20 May 2009, for March.
+    void whichPaymentsAreOffered_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QList<int>>("written");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("valid, March not written") << "31.12.2009" << QList<int>{5} << true;
+        QTest::newRow("March written") << "31.12.2009" << QList<int>{3} << false;
+        QTest::newRow("ends today") << "20.5.2009" << QList<int>{} << false;
+        QTest::newRow("ends tomorrow") << "21.5.2009" << QList<int>{} << true;
+        QTest::newRow("no end date") << "" << QList<int>{} << false;
+        QTest::newRow("expired") << "1.5.2009" << QList<int>{} << false;
+    }
+    void whichPaymentsAreOffered()
+    {
+        QFETCH(QString, end);
+        QFETCH(QList<int>, written);
+        QFETCH(bool, offered);
+        storePayments({{QStringLiteral("Nájem"), end, QStringLiteral("-5000"), written}});
+        const FixedClock clock(QDateTime(QDate(2009, 5, 20), QTime(10, 0)));
+        ScriptedPrompter prompter;
+        prompter.defaultAnswer = true;
+        auto ledger = openLedger(QStringLiteral("Brezen.db"));
+        QCOMPARE(PaymentOffer::offer(*ledger, 3, prompter, clock), offered ? 1 : 0);
+        QCOMPARE(prompter.questions.size(), offered ? 1 : 0);
+        if (!offered)
+            return;
+        QCOMPARE(prompter.questions.first().title, QStringLiteral("Pravidelné platby"));
+        QCOMPARE(prompter.questions.first().text, QStringLiteral("Vložit pravidelnou platbu s názvem \"Nájem\""));
+        QCOMPARE(prompter.questions.first().icon, 1);
+        // Dated the first of the current month, whatever the table's month;
+        // only the table's month is marked.
+        QCOMPARE(rows(*ledger), QStringList{QStringLiteral("1.5.2009;Nájem;-5000;Pravidelná platba")});
+        QVERIFY(flags().first().endsWith(written.contains(5) ? QStringLiteral("001010000000") : QStringLiteral("001000000000")));
+    }
+
+    // Two due payments: two questions in table order, both rows at the top,
+    // the second above the first; a declined one is offered again.
+    void twoPaymentsAndADeclinedOne()
+    {
+        storePayments({{QStringLiteral("Nájem"), QStringLiteral("31.12.2009"), QStringLiteral("-5000"), {}},
+                       {QStringLiteral("Pojistka"), QStringLiteral("31.12.2009"), QStringLiteral("-300"), {}},
+                       {QStringLiteral("Internet"), QStringLiteral("31.12.2009"), QStringLiteral("-500"), {}}});
+        auto ledger = openLedger(QStringLiteral("Brezen.db"));
+        appendRows(*ledger, {QStringLiteral("2.3.2009;stary;1")});
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        ScriptedPrompter prompter;
+        prompter.answers = {true, true, false};
+        QCOMPARE(PaymentOffer::offer(*ledger, 3, prompter, clock), 2);
+        QCOMPARE(prompter.questions.size(), 3);
+        QCOMPARE(prompter.questions[1].text, QStringLiteral("Vložit pravidelnou platbu s názvem \"Pojistka\""));
+        QCOMPARE(rows(*ledger), (QStringList{"1.3.2009;Pojistka;-300;Pravidelná platba", "1.3.2009;Nájem;-5000;Pravidelná platba",
+                                            "2.3.2009;stary;1;"}));
+        // Next activation: only the declined one is asked again.
+        ScriptedPrompter again;
+        QCOMPARE(PaymentOffer::offer(*ledger, 3, again, clock), 0);
+        QCOMPARE(again.questions.size(), 1);
+        QCOMPARE(again.questions.first().text, QStringLiteral("Vložit pravidelnou platbu s názvem \"Internet\""));
+    }
+
+    // A program that ends between the payment's ledger row and its flag
+    // leaves the row; the next offer sets the flag and writes nothing
+    // twice. One that ends before the row leaves neither.
+    void anEndBetweenRowAndFlagWritesNothingTwice_data()
+    {
+        QTest::addColumn<bool>("rowWritten");
+        QTest::newRow("after the row") << true;
+        QTest::newRow("before the row") << false;
+    }
+    void anEndBetweenRowAndFlagWritesNothingTwice()
+    {
+        QFETCH(bool, rowWritten);
+        storePayments({{QStringLiteral("Nájem"), QStringLiteral("31.12.2009"), QStringLiteral("-5000"), {}}});
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        {
+            auto ledger = openLedger(QStringLiteral("Brezen.db"));
+            ScriptedPrompter prompter;
+            prompter.answers = {rowWritten};
+            if (rowWritten)
+                PaymentOffer::setBetweenRowAndFlag([] { throw EngineError(QStringLiteral("konec programu")); });
+            try {
+                PaymentOffer::offer(*ledger, 3, prompter, clock);
+            } catch (const EngineError &) {
+            }
+            PaymentOffer::setBetweenRowAndFlag(nullptr);
+        }
+        QCOMPARE(flags(), QStringList{QStringLiteral("Nájem: 000000000000")});
+        auto ledger = openLedger(QStringLiteral("Brezen.db"));
+        QCOMPARE(ledger->recordCount(), rowWritten ? 1 : 0);
+        ScriptedPrompter next;
+        next.defaultAnswer = true;
+        PaymentOffer::offer(*ledger, 3, next, clock);
+        QCOMPARE(next.questions.size(), rowWritten ? 0 : 1);
+        QCOMPARE(ledger->recordCount(), 1);
+        QCOMPARE(flags(), QStringList{QStringLiteral("Nájem: 001000000000")});
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+};
+
+QTEST_MAIN(PaymentsTest)
+#include "tst_payments.moc"
