@@ -137,6 +137,25 @@ int main(int argc, char **argv)
             save(window, "main_named");
         }
     }
+    {
+        Table payments;
+        payments.setFolder(QStringLiteral("Data"));
+        payments.setTableName(QStringLiteral("PravPl1.db"));
+        payments.open();
+        const char *rows[][3] = {{"Nájem", "31.12.2030", "-8500"}, {"Pojištění domácnosti", "30.6.2030", "-320"},
+                                 {"Spoření", "1.1.2020", "-1000"}};
+        for (const auto &row : rows) {
+            payments.append();
+            payments.field(QStringLiteral("Nazev-Pl")).setString(QString::fromUtf8(row[0]));
+            payments.field(QStringLiteral("P-Datum")).setString(QStringLiteral("1.1.2009"));
+            payments.field(QStringLiteral("K-Datum")).setString(QString::fromUtf8(row[1]));
+            payments.field(QStringLiteral("Castka")).setString(QString::fromUtf8(row[2]));
+            payments.field(QStringLiteral("D1")).setBool(true);
+            payments.post();
+        }
+    }
+    if (std::unique_ptr<QDialog> paymentsWindow = context.createWindow(WindowId::Payments, nullptr))
+        save(*paymentsWindow, "payments");
     TSporic saver;
     saver.setWindowState(Qt::WindowNoState);
     saver.resize(640, 400);

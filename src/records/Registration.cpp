@@ -5,6 +5,7 @@
 #include "core/data/catalogue/Holders.h"
 #include "records/infotext/TForm8.h"
 #include "records/itemnames/TForm13.h"
+#include "records/payments/TForm17.h"
 #include "records/ledger/ItemNames.h"
 #include "records/ledger/PaymentOffer.h"
 #include "records/window/RecordSeams.h"
@@ -38,8 +39,20 @@ void registerItemNames(AppContext &context)
     };
 }
 
+void registerPaymentsWindow(AppContext &context)
+{
+    context.registerWindow(WindowId::Payments,
+                           [&context](const WindowOrders &, QWidget *parent) -> std::unique_ptr<QDialog> {
+                               if (!context.menuCaptions || !context.prompter || !context.clock)
+                                   return nullptr;
+                               return std::make_unique<TForm17>(*context.menuCaptions, *context.prompter, *context.clock,
+                                                                parent);
+                           });
+}
+
 void registerRecords(AppContext &context)
 {
+    registerPaymentsWindow(context);
     registerRecordWindow(context);
     // Every activation of a month window offers the due regular payments.
     RecordSeams::paymentOffer() = [](Table &ledger, int month, Prompter &prompter, const Clock &clock) {

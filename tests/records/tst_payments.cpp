@@ -5,9 +5,18 @@
 #include "core/data/platform/Clock.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/PaymentOffer.h"
+#include "records/ledger/PaymentTables.h"
+#include "records/payments/TForm17.h"
+#include "core/app/commands/MenuCaptions.h"
+#include "widgets/TableGrid.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 namespace {
@@ -20,11 +29,11 @@ struct Payment
     QList<int> written; // months whose flag is set
 };
 
-void storePayments(const QList<Payment> &payments)
+void storePayments(const QList<Payment> &payments, const QString &file = PaymentOffer::PaymentsFile)
 {
     Table table;
     table.setFolder(QStringLiteral("Data"));
-    table.setTableName(PaymentOffer::PaymentsFile);
+    table.setTableName(file);
     table.open();
     for (const Payment &payment : payments) {
         table.append();
@@ -179,6 +188,129 @@ private slots:
         QCOMPARE(next.questions.size(), rowWritten ? 0 : 1);
         QCOMPARE(ledger->recordCount(), 1);
         QCOMPARE(flags(), QStringList{QStringLiteral("Nájem: 001000000000")});
+    }
+
+    // What the flags grid's texts mean: "ANO" in any letter case sets a
+    // flag, anything else clears it; typed into the grid and posted.
+    void flagTexts_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("set");
+        QTest::newRow("ano") << "ano" << true;
+        QTest::newRow("ANO") << "ANO" << true;
+        QTest::newRow("Ano") << "Ano" << true;
+        QTest::newRow("A") << "A" << false;
+        QTest::newRow("Ne") << "Ne" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("with a blank") << "ano " << false;
+    }
+    void flagTexts()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, set);
+        storePayments({{QStringLiteral("Nájem"), QStringLiteral("31.12.2009"), QStringLiteral("-5000"), {1}}});
+        MenuCaptions captions;
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        {
+            TForm17 window(captions, prompter, clock);
+            QCOMPARE(window.flagsGrid()->item(0, 6)->text(), QStringLiteral("Dat. 7"));
+            QCOMPARE(window.flagsGrid()->item(1, 0)->text(), QStringLiteral("Ano"));
+            QCOMPARE(window.flagsGrid()->item(1, 6)->text(), QStringLiteral("Ne"));
+            window.flagsGrid()->item(1, 6)->setText(typed);
+            window.findChild<QPushButton *>(QStringLiteral("Zkontroluj"))->click();
+        }
+        QCOMPARE(flags(), QStringList{QStringLiteral("Nájem: 100000") + (set ? QStringLiteral("1") : QStringLiteral("0"))
+                                      + QStringLiteral("00000")});
+        QVERIFY(prompter.messages.isEmpty());
+    }
+
+    // The expired payments of all three tables, in table order, under
+    // their groups' names; the header row comes first.
+    void expiryList()
+    {
+        storePayments({{QStringLiteral("Nájem"), QStringLiteral("10.3.2009"), QStringLiteral("-5000"), {}},
+                       {QStringLiteral("Bez konce"), QString(), QStringLiteral("-10"), {}},
+                       {QStringLiteral("Stará"), QStringLiteral("9.3.2009"), QStringLiteral("-1,5"), {}}});
+        storePayments({{QStringLiteral("Leasing"), QStringLiteral("1.1.2009"), QStringLiteral("-2000"), {}}},
+                      PaymentTables::fileOf(1));
+        MenuCaptions captions;
+        captions.setGroup(1, QStringLiteral("Auto"));
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        TForm17 window(captions, prompter, clock);
+        QTableWidget *list = window.expiredGrid();
+        QCOMPARE(list->rowCount(), 4);
+        QStringList shown;
+        for (int row = 0; row < list->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 5; ++column)
+                cells << (list->item(row, column) ? list->item(row, column)->text() : QString());
+            shown << cells.join(QLatin1Char(';'));
+        }
+        QCOMPARE(shown, (QStringList{"Databáze;Poč. Datum;Kon. Datum;Název platby;Částka",
+                                    "Měsíční;1.1.2030;;Bez konce;-10", "Měsíční;1.1.2030;9.3.2009;Stará;-1,5",
+                                    "Auto;1.1.2030;1.1.2009;Leasing;-2000"}));
+        QCOMPARE(window.groupChooser()->itemText(0), QStringLiteral("Měsíční databáze"));
+        QCOMPARE(window.groupChooser()->itemText(1), QStringLiteral("Auto"));
+    }
+
+    // The group chooser switches the grid to the group's table; "Smazat
+    // položku" asks first; what was typed is written when the window goes.
+    void groupsDeletionAndTyping()
+    {
+        storePayments({{QStringLiteral("Nájem"), QStringLiteral("31.12.2009"), QStringLiteral("-5000"), {}},
+                       {QStringLiteral("Pojistka"), QStringLiteral("31.12.2009"), QStringLiteral("-300"), {}}});
+        storePayments({{QStringLiteral("Leasing"), QStringLiteral("31.12.2009"), QStringLiteral("-2000"), {}}},
+                      PaymentTables::fileOf(2));
+        MenuCaptions captions;
+        ScriptedPrompter prompter;
+        prompter.answers = {false, true};
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        {
+            TForm17 window(captions, prompter, clock);
+            QCOMPARE(window.payments().recordCount(), 2);
+            window.chooseGroup(2);
+            QCOMPARE(window.payments().tableName(), QStringLiteral("PravPl3.db"));
+            QCOMPARE(window.payments().field(QStringLiteral("Nazev-Pl")).asString(), QStringLiteral("Leasing"));
+            window.chooseGroup(0);
+            window.grid()->setCurrentIndex(window.grid()->model()->index(1, 2));
+            auto *remove = window.findChild<QPushButton *>(QStringLiteral("SmazatPolozku"));
+            remove->click(); // Ne
+            QCOMPARE(window.payments().recordCount(), 2);
+            remove->click(); // Ano
+            QCOMPARE(window.payments().recordCount(), 1);
+            QCOMPARE(prompter.questions.size(), 2);
+            QCOMPARE(prompter.questions.first().title, QStringLiteral("Smazat ?"));
+            QCOMPARE(prompter.questions.first().text, QStringLiteral("Smazat tento záznam ?"));
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.grid()->setFocus();
+            window.grid()->setCurrentIndex(window.grid()->model()->index(0, 3));
+            QTest::keyClick(window.grid(), Qt::Key_Minus);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4800"));
+            window.close();
+        }
+        Table table;
+        table.setFolder(QStringLiteral("Data"));
+        table.setTableName(PaymentOffer::PaymentsFile);
+        table.open();
+        QCOMPARE(table.recordCount(), 1);
+        QCOMPARE(table.field(QStringLiteral("Castka")).asString(), QStringLiteral("-4800"));
+    }
+
+    // The label explains the flags when clicked, in its own words.
+    void flagsLabelExplains()
+    {
+        MenuCaptions captions;
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        TForm17 window(captions, prompter, clock);
+        QTest::mouseClick(window.findChild<QLabel *>(QStringLiteral("LblInformace")), Qt::LeftButton);
+        QCOMPARE(prompter.messages,
+                 QStringList{QStringLiteral("Text \"Dat. 1\" určuje položku např. \"Leden\", hodnota \"Ano\" určuje zda byla "
+                                            "položka vložena do databáze. Text \"Ano\" a \"Ne\" můžete libovolně měnit.")});
     }
 
 private:
