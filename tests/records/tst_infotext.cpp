@@ -38,6 +38,18 @@ void appendTexts(Table &texts, const QStringList &rows)
     }
 }
 
+// The window on screen and active, its grid on `row` with the focus.
+bool shownOnRow(TForm8 &window, int row)
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    window.grid()->setFocus();
+    window.grid()->setCurrentIndex(window.grid()->model()->index(row, 0));
+    return true;
+}
+
 void typeIntoCell(TableGrid *grid, const QString &text)
 {
     QTest::keyClick(grid, text.at(0).toLatin1());
@@ -157,11 +169,7 @@ private slots:
         m_prompter->answers = {answer};
         {
             TForm8 window(texts, *m_prompter);
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            window.grid()->setFocus();
-            window.grid()->setCurrentIndex(window.grid()->model()->index(1, 0));
+            QVERIFY(shownOnRow(window, 1));
             if (how == QLatin1String("button"))
                 window.findChild<QPushButton *>(QStringLiteral("Smazat"))->click();
             else if (how == QLatin1String("key"))
@@ -183,11 +191,7 @@ private slots:
         appendTexts(texts, {QStringLiteral("a"), QStringLiteral("b")});
         {
             TForm8 window(texts, *m_prompter);
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            window.grid()->setFocus();
-            window.grid()->setCurrentIndex(window.grid()->model()->index(1, 0));
+            QVERIFY(shownOnRow(window, 1));
             QTest::keyClick(window.grid(), Qt::Key_Insert);
             typeIntoCell(window.grid(), QStringLiteral("novy"));
             window.close();

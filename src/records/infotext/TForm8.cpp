@@ -10,7 +10,6 @@
 #include "widgets/TableGrid.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,7 +32,7 @@ QPushButton *button(const QString &caption, const QString &name, const QString &
 
 } // namespace
 
-TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : QDialog(parent), m_texts(texts), m_prompter(prompter)
+TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialog(prompter, parent), m_texts(texts)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Rychlý výpis informačního textu"));
@@ -58,7 +57,7 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : QDialog(pare
     m_grid = new TableGrid(this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_model = new TableModel(texts, {QStringLiteral("Text")}, this);
-    m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
+    m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
     m_grid->setModel(m_model);
     m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->setColumnWidth(0, TextColumnWidth);
@@ -133,21 +132,10 @@ TForm8::~TForm8()
     }
 }
 
-bool TForm8::guarded(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-        return false;
-    }
-}
-
-bool TForm8::writePending()
+void TForm8::writePending()
 {
     m_grid->commitOpenEditor();
-    return guarded([this] { InfoTextEdits::postPending(m_texts); });
+    InfoTextEdits::postPending(m_texts);
 }
 
 void TForm8::PridatClick()
@@ -161,28 +149,7 @@ void TForm8::SmazatClick()
 {
     // The typing of an open editor goes with its record, if it goes.
     m_grid->commitOpenEditor();
-    guarded([this] { InfoTextEdits::removeCurrent(m_texts, m_prompter); });
+    guarded([this] { InfoTextEdits::removeCurrent(m_texts, prompter()); });
 }
 
-void TForm8::UlozitClick()
-{
-    if (writePending())
-        accept();
-}
-
-void TForm8::reject()
-{
-    // Escape and the window's close button write what was typed as well.
-    if (writePending())
-        QDialog::reject();
-}
-
-void TForm8::closeEvent(QCloseEvent *event)
-{
-    // A text that cannot be written keeps the window open to put it right.
-    if (!writePending()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
+void TForm8::UlozitClick() { writeAndClose(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/EditingDialog.h"
 
 class Prompter;
 class QMenu;
@@ -13,7 +13,7 @@ class TableModel;
 // information texts, edited in place in a grid, with "Přidat", "Smazat"
 // and "Uložit a zavřít   ". Whatever way the window closes, a pending edit
 // is written.
-class TForm8 : public QDialog
+class TForm8 : public EditingDialog
 {
     Q_OBJECT
 public:
@@ -27,16 +27,12 @@ public:
     void UlozitClick();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    // Writes an open cell editor and the pending edit.
+    void writePending() override;
 
 private:
-    bool guarded(const std::function<void()> &work);
-    // Writes an open cell editor and the pending edit.
-    bool writePending();
 
     Table &m_texts;
-    Prompter &m_prompter;
     TableGrid *m_grid = nullptr;
     TableModel *m_model = nullptr;
     QMenu *m_gridMenu = nullptr;

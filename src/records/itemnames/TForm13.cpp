@@ -8,7 +8,6 @@
 #include "widgets/DialogFrame.h"
 #include "widgets/Hints.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,8 +33,9 @@ QLineEdit *nameBox(const QString &objectName, const QString &hint, int length, Q
 } // namespace
 
 TForm13::TForm13(Table &names, MenuCaptions &captions, Prompter &prompter, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_names(names), m_captions(captions), m_prompter(prompter), m_group(ItemNames::groupOf(names.tableName()))
+    : EditingDialog(prompter, parent,
+                    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_names(names), m_captions(captions), m_group(ItemNames::groupOf(names.tableName()))
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Jména položek záznamové databáze"));
@@ -73,10 +73,7 @@ TForm13::TForm13(Table &names, MenuCaptions &captions, Prompter &prompter, QWidg
     close->setObjectName(QStringLiteral("ZavritUlozit"));
     Hints::apply(close, QStringLiteral("Zavře a uloží|Zavře okno a uloží nastavení položek"));
     close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (post())
-            accept();
-    });
+    connect(close, &QPushButton::clicked, this, &EditingDialog::writeAndClose);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title, 0, Qt::AlignHCenter);
@@ -130,39 +127,15 @@ void TForm13::store(const QString &field, const QString &text)
 {
     if (m_loading || m_group == 0 || !m_names.isOpen())
         return;
-    try {
+    guarded([&] {
         if (m_names.state() == Table::State::Browse)
             m_names.edit(); // an empty table gets its one row here
         m_names.field(field).setString(text);
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-    }
+    });
 }
 
-bool TForm13::post()
+void TForm13::writePending()
 {
-    try {
-        if (m_names.isOpen() && m_names.state() != Table::State::Browse)
-            m_names.post();
-        return true;
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-        return false;
-    }
-}
-
-void TForm13::reject()
-{
-    // There is no cancel: Escape and the close box keep what was typed.
-    if (post())
-        QDialog::reject();
-}
-
-void TForm13::closeEvent(QCloseEvent *event)
-{
-    if (!post()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+    if (m_names.isOpen() && m_names.state() != Table::State::Browse)
+        m_names.post();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/EditingDialog.h"
+
 #include <array>
 
 class MenuCaptions;
@@ -12,7 +13,7 @@ class Table;
 // whose names table the holder has open), each box bound to its field.
 // Every change shows at once in the main window's captions of that group;
 // the names are written when the dialog closes, in any way.
-class TForm13 : public QDialog
+class TForm13 : public EditingDialog
 {
     Q_OBJECT
 public:
@@ -25,18 +26,15 @@ public:
     QLineEdit *itemBox(int n) const { return m_items[std::size_t(n - 1)]; }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    void writePending() override;
 
 private:
     // Writes a typed name into the record (the first edit of a table
     // without a row makes its one row).
     void store(const QString &field, const QString &text);
-    bool post();
 
     Table &m_names;
     MenuCaptions &m_captions;
-    Prompter &m_prompter;
     int m_group = 0;
     bool m_loading = false;
     QLineEdit *m_groupName = nullptr;

@@ -14,7 +14,6 @@
 #include "widgets/Hints.h"
 #include "widgets/TableGrid.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -101,7 +100,7 @@ QLabel *heading(const QString &text, QWidget *parent)
 } // namespace
 
 TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &clock, QWidget *parent)
-    : QDialog(parent), m_captions(captions), m_prompter(prompter), m_clock(clock), m_payments(std::make_unique<Table>())
+    : EditingDialog(prompter, parent), m_captions(captions), m_clock(clock), m_payments(std::make_unique<Table>())
 {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("Pravidelné platby"));
@@ -126,7 +125,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
                              this);
     m_model->setHeaders({QStringLiteral("Počáteční datum"), QStringLiteral("Konečné datum"), QStringLiteral("Název platby"),
                          QStringLiteral("Částka")});
-    m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
+    m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
     m_grid->setModel(m_model);
     m_grid->setItemDelegate(new StartDateDelegate(m_clock, m_grid));
     // The design widths, widened where this desktop's font needs more room
@@ -164,7 +163,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     });
 
     // The month flags of the current payment.
-    auto *flagsLabel = new HelpLabel(QStringLiteral("Informace o položce:"), [this] { m_prompter.message(FlagsHelp); }, this);
+    auto *flagsLabel = new HelpLabel(QStringLiteral("Informace o položce:"), [this] { this->prompter().message(FlagsHelp); }, this);
     flagsLabel->setObjectName(QStringLiteral("LblInformace"));
     Hints::apply(flagsLabel, QStringLiteral("Informace zda byla položka připsána do skupiny databáze."));
     m_flags = new QTableWidget(2, 12, this);
@@ -203,10 +202,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     close->setObjectName(QStringLiteral("Zavrit"));
     close->setAutoDefault(false);
     Hints::apply(close, QStringLiteral("Zavře okno"));
-    connect(close, &QPushButton::clicked, this, [this] {
-        if (writePending())
-            accept();
-    });
+    connect(close, &QPushButton::clicked, this, &EditingDialog::writeAndClose);
     m_groups = new QComboBox(this);
     m_groups->setObjectName(QStringLiteral("ComboBox1"));
     Hints::apply(m_groups, QStringLiteral("Vyberte skupinu databáze"));
@@ -270,24 +266,11 @@ TForm17::~TForm17()
     m_payments->close();
 }
 
-bool TForm17::guarded(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-        return false;
-    }
-}
-
-bool TForm17::writePending()
+void TForm17::writePending()
 {
     m_grid->commitOpenEditor();
-    return guarded([this] {
-        if (m_payments->state() != Table::State::Browse)
-            m_payments->post();
-    });
+    if (m_payments->state() != Table::State::Browse)
+        m_payments->post();
 }
 
 void TForm17::showFlags()
@@ -327,13 +310,13 @@ void TForm17::listExpired()
 
 void TForm17::Zkontroluj()
 {
-    if (writePending())
+    if (guarded([this] { writePending(); }))
         listExpired();
 }
 
 void TForm17::chooseGroup(int index)
 {
-    if (index < 0 || index >= PaymentTables::Count || !writePending())
+    if (index < 0 || index >= PaymentTables::Count || !guarded([this] { writePending(); }))
         return;
     guarded([&] {
         m_payments->close();
@@ -346,20 +329,5 @@ void TForm17::chooseGroup(int index)
 void TForm17::deleteCurrent()
 {
     m_grid->commitOpenEditor();
-    guarded([this] { PaymentTables::removeCurrent(*m_payments, m_prompter); });
-}
-
-void TForm17::reject()
-{
-    if (writePending())
-        QDialog::reject();
-}
-
-void TForm17::closeEvent(QCloseEvent *event)
-{
-    if (!writePending()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+    guarded([this] { PaymentTables::removeCurrent(*m_payments, prompter()); });
 }

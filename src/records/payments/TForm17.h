@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/EditingDialog.h"
+
 #include <array>
 
 class Clock;
@@ -15,7 +16,7 @@ class TableModel;
 // "Pravidelné platby": the payments of the chosen group (the months or an
 // item group) in a grid, the month flags of the current payment, the
 // payments of all three tables whose time is over, and the group chooser.
-class TForm17 : public QDialog
+class TForm17 : public EditingDialog
 {
     Q_OBJECT
 public:
@@ -33,18 +34,14 @@ public:
     void deleteCurrent();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    void writePending() override;
 
 private:
-    bool guarded(const std::function<void()> &work);
-    bool writePending();
     void showFlags();
     void flagEdited(int column);
     void listExpired();
 
     const MenuCaptions &m_captions;
-    Prompter &m_prompter;
     const Clock &m_clock;
     std::unique_ptr<Table> m_payments;
     TableGrid *m_grid = nullptr;

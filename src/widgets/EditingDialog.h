@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class Prompter;
+
+// A dialog in which the user types into tables. Whatever way it closes
+// (its own button, Escape, the close box), what was typed is written
+// first; when it cannot be, the user is told why and the dialog stays, so
+// that it can be put right. There is no cancel.
+class EditingDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    EditingDialog(Prompter &prompter, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+
+    // The dialog's closing button: writes, then closes.
+    void writeAndClose();
+
+protected:
+    // Writes a pending edit (and an open cell editor); a table error is
+    // thrown as it comes.
+    virtual void writePending() = 0;
+    // Runs `work`; a table error is shown, not thrown.
+    bool guarded(const std::function<void()> &work);
+    Prompter &prompter() const { return m_prompter; }
+
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    Prompter &m_prompter;
+};
