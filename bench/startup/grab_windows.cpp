@@ -10,6 +10,8 @@
 #include "core/data/engine/Table.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"
+#include "records/window/TFrmDoplnek.h"
+#include "records/window/TFrmHledani.h"
 #include "core/app/context/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm25.h"
@@ -156,6 +158,14 @@ int main(int argc, char **argv)
     }
     if (std::unique_ptr<QDialog> paymentsWindow = context.createWindow(WindowId::Payments, nullptr))
         save(*paymentsWindow, "payments");
+    if (context.dataModule2) {
+        TFrmHledani find(context.dataModule2->table(), 12, false);
+        save(find, "find");
+    }
+    TFrmDoplnek supplement(QStringLiteral("Nákup"));
+    save(supplement, "supplement");
+    TFrmNahradit replace;
+    save(replace, "replace");
     TSporic saver;
     saver.setWindowState(Qt::WindowNoState);
     saver.resize(640, 400);

@@ -2,6 +2,7 @@
 
 #include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
+#include "records/ledger/LedgerWalk.h"
 
 namespace RecordEdits {
 
@@ -39,6 +40,35 @@ void postPending(Table &ledger)
         ledger.cancel();
     else if (ledger.state() != Table::State::Browse)
         ledger.post();
+}
+
+int replaceSupplement(Table &ledger, const QString &from, const QString &to)
+{
+    if (!ledger.isOpen())
+        return 0;
+    postPending(ledger);
+    const int supplement = ledger.fieldIndex(LedgerField::Supplement);
+    int changed = 0;
+    {
+        SuspendedControls suspended(ledger);
+        ledger.beginBatch();
+        try {
+            for (ledger.first(); !ledger.eof(); ledger.next()) {
+                if (ledger.field(supplement).asString() != from)
+                    continue;
+                ledger.edit();
+                ledger.field(supplement).setString(to);
+                ledger.post();
+                ++changed;
+            }
+            ledger.commitBatch();
+        } catch (...) {
+            ledger.rollbackBatch();
+            throw;
+        }
+    }
+    ledger.first();
+    return changed;
 }
 
 } // namespace RecordEdits

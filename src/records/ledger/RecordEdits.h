@@ -22,4 +22,10 @@ int rowColour(const Table &ledger);
 // left untouched goes away instead of being written empty.
 void postPending(Table &ledger);
 
+// "Nahradit": every supplement that equals `from` exactly (whole value,
+// letter case counts; an empty `from` stands for the empty supplements)
+// becomes `to`, in one transaction. Ends on the first record; returns how
+// many records changed.
+int replaceSupplement(Table &ledger, const QString &from, const QString &to);
+
 } // namespace RecordEdits

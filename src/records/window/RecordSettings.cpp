@@ -37,6 +37,8 @@ QString RecordSettings::automaticSupplement() const
     return IniStore::isMissing(text) ? QString() : text;
 }
 
+void RecordSettings::setAutomaticSupplement(const QString &text) { m_store.write(Key::Record::TextDop, text); }
+
 int RecordSettings::gridBackground() const { return m_store.read(Key::Record::BckgDatabaze); }
 
 void RecordSettings::setGridBackground(int colour) { m_store.write(Key::Record::BckgDatabaze, colour); }

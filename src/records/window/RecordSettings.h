@@ -27,6 +27,7 @@ public:
 
     // "TextDop"; a missing key ("ERROR") reads as empty.
     QString automaticSupplement() const;
+    void setAutomaticSupplement(const QString &text);
 
     // "BckgDatabaze", the design colour 13434879 while never written.
     int gridBackground() const;

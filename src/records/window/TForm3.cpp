@@ -10,6 +10,7 @@
 #include "core/data/stores/RegFlags.h"
 #include "records/ledger/DateCheck.h"
 #include "records/ledger/LedgerFields.h"
+#include "records/ledger/LedgerSearch.h"
 #include "records/ledger/LedgerTotals.h"
 #include "records/ledger/MonthTotals.h"
 #include "records/ledger/RecordEdits.h"
@@ -28,6 +29,8 @@
 #include "records/window/RecordSeams.h"
 #include "records/window/RecordStatusBar.h"
 #include "records/window/SizeRules.h"
+#include "records/window/TFrmDoplnek.h"
+#include "records/window/TFrmHledani.h"
 #include "records/window/TFrmSmazat.h"
 #include "records/window/TFrmZmenaNazvu.h"
 #include "records/window/TextToolbar.h"
@@ -69,8 +72,8 @@ const Tool *toolOf(RecordCommand command)
 
 // Commands whose dialogs come with later parts of the program.
 constexpr RecordCommand NotYetAvailable[] = {
-    RecordCommand::AutoSupplement, RecordCommand::HiddenAmount, RecordCommand::ExportTxt,
-    RecordCommand::SaveTxt, RecordCommand::ExportHtml, RecordCommand::AreaCodes, RecordCommand::Find,
+    RecordCommand::HiddenAmount, RecordCommand::ExportTxt, RecordCommand::SaveTxt,
+    RecordCommand::ExportHtml, RecordCommand::AreaCodes,
 };
 
 } // namespace
@@ -261,7 +264,7 @@ void TForm3::buildToolbarActions()
     // The find dialog comes later. The clock and the lamp stay enabled, so
     // that their hints show; a click does nothing while their dialog is
     // missing (the lamp's hidden amount dialog comes later too).
-    bar.button(ToolbarControl::BtnHledani)->setEnabled(false);
+    onClick(ToolbarControl::BtnHledani, [this] { find(); });
     connect(bar.clock(), &DigitalClock::clicked, this, [this] {
         if (m_context.hasWindow(WindowId::Alarm))
             openTool(WindowId::Alarm);
@@ -583,6 +586,8 @@ void TForm3::runCommand(RecordCommand command, int argument)
     case RecordCommand::CloseDatabase:
     case RecordCommand::CloseWindow: close(); break;
     case RecordCommand::BackToGrid: m_grid->setFocus(); break;
+    case RecordCommand::Find: find(); break;
+    case RecordCommand::AutoSupplement: automaticSupplement(); break;
     default:
         if (const Tool *tool = toolOf(command))
             openTool(tool->window);
@@ -602,6 +607,45 @@ void TForm3::openTool(WindowId id)
     m_toolOpen = false;
     m_leftForOwnWindow = false;
     activate();
+}
+
+void TForm3::find()
+{
+    m_grid->commitOpenEditor();
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    int records = 0;
+    if (!guarded([&] { records = LedgerSearch::count(m_ledger); }))
+        return;
+    if (records == 0) {
+        m_prompter.message(QStringLiteral("Příliž málo položek k prohledání databáze !"));
+        return;
+    }
+    // The record found stays current when the dialog closes: no activation.
+    m_toolOpen = true;
+    TFrmHledani dialog(m_ledger, records, m_settings.mainSetting(Key::NEO), this);
+    dialog.exec();
+    m_toolOpen = false;
+    m_leftForOwnWindow = false;
+}
+
+void TForm3::automaticSupplement()
+{
+    m_grid->commitOpenEditor();
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    m_toolOpen = true;
+    TFrmDoplnek dialog(m_settings.automaticSupplement(), this);
+    connect(&dialog, &TFrmDoplnek::replaceRequested, &dialog, [this, &dialog] {
+        TFrmNahradit replace(&dialog);
+        if (replace.exec() == QDialog::Accepted)
+            guarded([&] { RecordEdits::replaceSupplement(m_ledger, replace.from(), replace.to()); });
+    });
+    if (dialog.exec() == QDialog::Accepted)
+        m_settings.setAutomaticSupplement(dialog.text());
+    m_toolOpen = false;
+    m_leftForOwnWindow = false;
+    activate(); // the text fills the empty supplements at once
 }
 
 void TForm3::VlozitMesic(int month)

@@ -52,6 +52,9 @@ public:
     // Deletion of the current record with its confirmation.
     void deleteCurrent();
     void insertAbove();
+    // "Hledání", and the automatic supplement with its replace dialog.
+    void find();
+    void automaticSupplement();
     // The supplement dialog "Změna názvu".
     void changeSupplement();
     void chooseRowColour();
