@@ -12,6 +12,7 @@
 #include "Subsystems.h"
 #include "records/window/TFrmDoplnek.h"
 #include "records/window/TFrmHledani.h"
+#include "records/window/TFrmSkryta.h"
 #include "core/app/context/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
 #include "core/app/dialogs/TForm25.h"
@@ -161,6 +162,18 @@ int main(int argc, char **argv)
     if (context.dataModule2) {
         TFrmHledani find(context.dataModule2->table(), 12, false);
         save(find, "find");
+        context.dataModule2->Soubor(QStringLiteral("Leden.db"));
+        Table &ledger = context.dataModule2->table();
+        if (ledger.isOpen()) {
+            ledger.append();
+            ledger.field(QStringLiteral("Datum")).setString(QStringLiteral("3.1.2009"));
+            ledger.field(QStringLiteral("Text 80")).setString(QStringLiteral("Nákup potravin"));
+            ledger.field(QStringLiteral("Castka")).setString(QStringLiteral("250"));
+            ledger.post();
+            TFrmSkryta hidden(ledger, *context.prompter);
+            hidden.amountBox()->setText(QStringLiteral("-50"));
+            save(hidden, "hidden_amount");
+        }
     }
     TFrmDoplnek supplement(QStringLiteral("Nákup"));
     save(supplement, "supplement");

@@ -3,6 +3,7 @@
 
 #include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Holders.h"
+#include "core/data/format/Locale.h"
 #include "core/data/platform/Clock.h"
 #include "core/data/platform/StatusSink.h"
 #include "core/data/stores/IniStore.h"
@@ -14,12 +15,17 @@
 #include "records/window/TForm3.h"
 #include "records/window/TFrmDoplnek.h"
 #include "records/window/TFrmHledani.h"
+#include "records/window/TFrmSkryta.h"
+#include "records/ledger/HiddenAmount.h"
+#include "records/ledger/LedgerTotals.h"
 #include "records/window/RecordGrid.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,6 +232,62 @@ private slots:
         context.reset();
         QCOMPARE(IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::SetMesice)).read(Key::Record::TextDop),
                  QStringLiteral("auto"));
+    }
+
+    // What the amount box takes: an amount or a calculation.
+    void hiddenAmountValues_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("value"); // plain, or "none"
+        QTest::newRow("amount") << "-50" << "-50";
+        QTest::newRow("grouped amount") << "1 200,5" << "1200,5";
+        QTest::newRow("calculation") << "2*150" << "300";
+        QTest::newRow("calculation with a comma") << "0,5*3" << "1,5";
+        QTest::newRow("empty is zero") << "" << "0";
+        QTest::newRow("neither") << "abc" << "none";
+        QTest::newRow("division by zero") << "1/0" << "none";
+    }
+    void hiddenAmountValues()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, value);
+        const std::optional<Money> money = HiddenAmount::valueOf(typed);
+        QCOMPARE(money ? Locale::moneyPlain(*money) : QStringLiteral("none"), value);
+    }
+
+    // A record of 250 with a hidden −50: the box shows −50 Kč and 200 Kč;
+    // "OK   " writes the amount and the text in one post, and the record
+    // counts as hidden and its total changes by −50. "Storno " drops all.
+    void hiddenAmountDialog()
+    {
+        auto ledger = openLedger(QStringLiteral("Unor.db"));
+        appendRows(*ledger, {QStringLiteral("1.2.2009;nákup;250")});
+        ledger->first();
+        ScriptedPrompter prompter;
+        {
+            TFrmSkryta dialog(*ledger, prompter);
+            dialog.amountBox()->setText(QStringLiteral("-50"));
+            QCOMPARE(dialog.hiddenLine(), QStringLiteral("-50 Kč"));
+            QCOMPARE(dialog.sumLine(), QStringLiteral("200 Kč"));
+            dialog.textBox()->setPlainText(QStringLiteral("zpět"));
+            dialog.reject();
+        }
+        QCOMPARE(LedgerTotals::hiddenCount(*ledger), 0);
+        {
+            TFrmSkryta dialog(*ledger, prompter);
+            QCOMPARE(dialog.amountBox()->text(), QStringLiteral("0"));
+            dialog.amountBox()->setText(QStringLiteral("x"));
+            dialog.OKClick(); // refused, the dialog stays
+            QCOMPARE(prompter.messages.size(), 1);
+            dialog.amountBox()->setText(QStringLiteral("-50"));
+            dialog.textBox()->setPlainText(QStringLiteral("zpět"));
+            dialog.OKClick();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(ledger->field(LedgerField::HiddenAmount).asString(), QStringLiteral("-50"));
+        QCOMPARE(ledger->field(LedgerField::HiddenText).asString(), QStringLiteral("zpět"));
+        QCOMPARE(LedgerTotals::hiddenCount(*ledger), 1);
+        QCOMPARE(LedgerTotals::total(*ledger), Money::fromCrowns(200));
     }
 
 private:

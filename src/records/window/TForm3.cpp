@@ -31,6 +31,7 @@
 #include "records/window/SizeRules.h"
 #include "records/window/TFrmDoplnek.h"
 #include "records/window/TFrmHledani.h"
+#include "records/window/TFrmSkryta.h"
 #include "records/window/TFrmSmazat.h"
 #include "records/window/TFrmZmenaNazvu.h"
 #include "records/window/TextToolbar.h"
@@ -72,8 +73,7 @@ const Tool *toolOf(RecordCommand command)
 
 // Commands whose dialogs come with later parts of the program.
 constexpr RecordCommand NotYetAvailable[] = {
-    RecordCommand::HiddenAmount, RecordCommand::ExportTxt, RecordCommand::SaveTxt,
-    RecordCommand::ExportHtml, RecordCommand::AreaCodes,
+    RecordCommand::ExportTxt, RecordCommand::SaveTxt, RecordCommand::ExportHtml, RecordCommand::AreaCodes,
 };
 
 } // namespace
@@ -261,10 +261,10 @@ void TForm3::buildToolbarActions()
     connect(bar.button(ToolbarControl::BtnFiltrace), &QToolButton::toggled, this, &TForm3::setTicksFilter);
     bar.button(ToolbarControl::E1)->setMenu(m_menus->addMenu());
     bar.button(ToolbarControl::MenuNastaveni)->setMenu(m_menus->settingsMenu());
-    // The find dialog comes later. The clock and the lamp stay enabled, so
-    // that their hints show; a click does nothing while their dialog is
-    // missing (the lamp's hidden amount dialog comes later too).
+    // The clock stays enabled, so that its hint shows; a click does nothing
+    // while the alarm clock is missing.
     onClick(ToolbarControl::BtnHledani, [this] { find(); });
+    connect(bar.lamp(), &LedLamp::clicked, this, [this] { hiddenAmount(); });
     connect(bar.clock(), &DigitalClock::clicked, this, [this] {
         if (m_context.hasWindow(WindowId::Alarm))
             openTool(WindowId::Alarm);
@@ -588,6 +588,7 @@ void TForm3::runCommand(RecordCommand command, int argument)
     case RecordCommand::BackToGrid: m_grid->setFocus(); break;
     case RecordCommand::Find: find(); break;
     case RecordCommand::AutoSupplement: automaticSupplement(); break;
+    case RecordCommand::HiddenAmount: hiddenAmount(); break;
     default:
         if (const Tool *tool = toolOf(command))
             openTool(tool->window);
@@ -627,6 +628,23 @@ void TForm3::find()
     dialog.exec();
     m_toolOpen = false;
     m_leftForOwnWindow = false;
+}
+
+void TForm3::hiddenAmount()
+{
+    m_grid->commitOpenEditor();
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
+        return;
+    m_toolOpen = true;
+    TFrmSkryta dialog(m_ledger, m_prompter, this);
+    const bool stored = dialog.exec() == QDialog::Accepted;
+    m_toolOpen = false;
+    m_leftForOwnWindow = false;
+    if (stored)
+        setHiddenCountText(LedgerTotals::hiddenCountText(PocetSkrytych().toInt()));
+    refreshCurrent();
 }
 
 void TForm3::automaticSupplement()

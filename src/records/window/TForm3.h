@@ -55,6 +55,8 @@ public:
     // "Hledání", and the automatic supplement with its replace dialog.
     void find();
     void automaticSupplement();
+    // "Skrytá částka k položce" of the current record.
+    void hiddenAmount();
     // The supplement dialog "Změna názvu".
     void changeSupplement();
     void chooseRowColour();
