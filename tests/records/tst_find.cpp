@@ -23,6 +23,7 @@
 #include "support/TestEnv.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -288,6 +289,47 @@ private slots:
         QCOMPARE(ledger->field(LedgerField::HiddenText).asString(), QStringLiteral("zpět"));
         QCOMPARE(LedgerTotals::hiddenCount(*ledger), 1);
         QCOMPARE(LedgerTotals::total(*ledger), Money::fromCrowns(200));
+    }
+
+    // The export commands write the file the user chose, with the default
+    // extension; cancelling writes nothing.
+    void exportThroughTheWindow()
+    {
+        AppContext &context = AppContext::instance();
+        context.reset();
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 2, 20), QTime(9, 0)));
+        TDataModule2 module2(StatusSink::none(), prompter);
+        TDataModule6 module6;
+        context.dataModule2 = &module2;
+        context.dataModule6 = &module6;
+        context.prompter = &prompter;
+        context.clock = const_cast<FixedClock *>(&clock);
+        registerRecordWindow(context);
+        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+        {
+            auto ledger = openLedger(QStringLiteral("Unor.db"));
+            appendRows(*ledger, {QStringLiteral("1.2.2009;a;1")});
+        }
+        context.orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
+        module2.Soubor(QStringLiteral("Unor.db"));
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        auto *form = qobject_cast<TForm3 *>(window.get());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        prompter.fileNames = {m_env->path(QStringLiteral("vypis")), m_env->path(QStringLiteral("stranka")), QString()};
+        form->menus()->actions(RecordCommand::ExportTxt).first()->trigger();
+        form->menus()->actions(RecordCommand::ExportHtml).first()->trigger();
+        form->menus()->actions(RecordCommand::ExportTxt).first()->trigger(); // cancelled
+        QVERIFY(QFileInfo(m_env->path(QStringLiteral("vypis.TXT"))).isFile());
+        QVERIFY(QFileInfo(m_env->path(QStringLiteral("stranka.htm"))).isFile());
+        QFile page(m_env->path(QStringLiteral("stranka.htm")));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().contains("<TITLE>Rozvahon : M\xec" "s\xed" "c \xdanor</TITLE>\r\n"));
+        QVERIFY(prompter.messages.isEmpty());
+        form->close();
+        window.reset();
+        context.reset();
     }
 
 private:

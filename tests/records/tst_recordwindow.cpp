@@ -363,9 +363,10 @@ private slots:
     void commandsOfLaterPartsAreDisabled()
     {
         auto window = open(0, QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"));
-        for (RecordCommand command : {RecordCommand::ExportTxt, RecordCommand::Calculator, RecordCommand::Wizard})
+        for (RecordCommand command : {RecordCommand::AreaCodes, RecordCommand::Calculator, RecordCommand::Wizard})
             QVERIFY(!window->menus()->isAvailable(command));
-        for (RecordCommand command : {RecordCommand::Find, RecordCommand::AutoSupplement, RecordCommand::HiddenAmount})
+        for (RecordCommand command : {RecordCommand::Find, RecordCommand::AutoSupplement, RecordCommand::HiddenAmount,
+                                      RecordCommand::ExportTxt, RecordCommand::ExportHtml})
             QVERIFY(window->menus()->isAvailable(command));
         QVERIFY(window->menus()->isAvailable(RecordCommand::MonthTotal));
         QCOMPARE(window->menus()->monthGridMenu()->actions().size(), 4 + 1 + 11 + 1 + 1);

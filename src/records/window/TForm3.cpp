@@ -9,6 +9,7 @@
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/RegFlags.h"
 #include "records/ledger/DateCheck.h"
+#include "records/ledger/LedgerExport.h"
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerSearch.h"
 #include "records/ledger/LedgerTotals.h"
@@ -73,7 +74,7 @@ const Tool *toolOf(RecordCommand command)
 
 // Commands whose dialogs come with later parts of the program.
 constexpr RecordCommand NotYetAvailable[] = {
-    RecordCommand::ExportTxt, RecordCommand::SaveTxt, RecordCommand::ExportHtml, RecordCommand::AreaCodes,
+    RecordCommand::AreaCodes,
 };
 
 } // namespace
@@ -589,6 +590,9 @@ void TForm3::runCommand(RecordCommand command, int argument)
     case RecordCommand::Find: find(); break;
     case RecordCommand::AutoSupplement: automaticSupplement(); break;
     case RecordCommand::HiddenAmount: hiddenAmount(); break;
+    case RecordCommand::ExportTxt:
+    case RecordCommand::SaveTxt: exportText(); break;
+    case RecordCommand::ExportHtml: exportHtml(); break;
     default:
         if (const Tool *tool = toolOf(command))
             openTool(tool->window);
@@ -645,6 +649,40 @@ void TForm3::hiddenAmount()
     if (stored)
         setHiddenCountText(LedgerTotals::hiddenCountText(PocetSkrytych().toInt()));
     refreshCurrent();
+}
+
+void TForm3::exportText()
+{
+    m_grid->commitOpenEditor();
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    const QString chosen = m_prompter.saveFileName(QStringLiteral("Uložit obsah jako TXT soubor"), QString(),
+                                                   QStringLiteral("Textový soubor [*.txt] (*.txt)"));
+    if (chosen.isEmpty())
+        return;
+    QStringList lines;
+    if (!guarded([&] { lines = LedgerExport::textLines(m_ledger); }))
+        return;
+    QString error;
+    if (!LedgerExport::write(LedgerExport::withExtension(chosen, QStringLiteral("TXT")), lines, &error))
+        m_prompter.message(error);
+}
+
+void TForm3::exportHtml()
+{
+    m_grid->commitOpenEditor();
+    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+        return;
+    const QString chosen = m_prompter.saveFileName(QStringLiteral("Exportovat do HTML"), QString(),
+                                                   QStringLiteral("Soubor HTML (*.HTM);;Všechny soubory (*.*)"));
+    if (chosen.isEmpty())
+        return;
+    QStringList lines;
+    if (!guarded([&] { lines = LedgerExport::htmlLines(m_ledger, windowTitle()); }))
+        return;
+    QString error;
+    if (!LedgerExport::write(LedgerExport::withExtension(chosen, QStringLiteral("htm")), lines, &error))
+        m_prompter.message(error);
 }
 
 void TForm3::automaticSupplement()

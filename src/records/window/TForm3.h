@@ -57,6 +57,9 @@ public:
     void automaticSupplement();
     // "Skrytá částka k položce" of the current record.
     void hiddenAmount();
+    // The shown rows to a text or an HTML file the user chooses.
+    void exportText();
+    void exportHtml();
     // The supplement dialog "Změna názvu".
     void changeSupplement();
     void chooseRowColour();
