@@ -12,6 +12,7 @@
 #include "Subsystems.h"
 #include "records/window/TFrmDoplnek.h"
 #include "records/window/TFrmHledani.h"
+#include "records/window/TFrmPruvodce.h"
 #include "records/window/TFrmSkryta.h"
 #include "core/app/context/ScreenPicture.h"
 #include "core/app/dialogs/TDotazFrm.h"
@@ -170,6 +171,10 @@ int main(int argc, char **argv)
             ledger.field(QStringLiteral("Text 80")).setString(QStringLiteral("Nákup potravin"));
             ledger.field(QStringLiteral("Castka")).setString(QStringLiteral("250"));
             ledger.post();
+            TFrmPruvodce wizard(ledger, [] { return QStringList{QStringLiteral("Billa")}; }, *context.prompter, *context.clock);
+            wizard.Dalsi();
+            wizard.amountBox()->setText(QStringLiteral("-120"));
+            save(wizard, "wizard_page2");
             TFrmSkryta hidden(ledger, *context.prompter);
             hidden.amountBox()->setText(QStringLiteral("-50"));
             save(hidden, "hidden_amount");

@@ -6,6 +6,7 @@
 #include "records/infotext/TForm8.h"
 #include "records/itemnames/TForm13.h"
 #include "records/payments/TForm17.h"
+#include "records/window/TFrmPruvodce.h"
 #include "records/ledger/ItemNames.h"
 #include "records/ledger/PaymentOffer.h"
 #include "records/window/RecordSeams.h"
@@ -50,8 +51,23 @@ void registerPaymentsWindow(AppContext &context)
                            });
 }
 
+void registerWizard(AppContext &context)
+{
+    context.registerWindow(WindowId::Wizard,
+                           [&context](const WindowOrders &, QWidget *parent) -> std::unique_ptr<QDialog> {
+                               if (!context.dataModule2 || !context.prompter || !context.clock)
+                                   return nullptr;
+                               auto texts = [&context] {
+                                   return context.dataModule6 ? context.dataModule6->texts() : QStringList();
+                               };
+                               return std::make_unique<TFrmPruvodce>(context.dataModule2->table(), texts, *context.prompter,
+                                                                     *context.clock, parent);
+                           });
+}
+
 void registerRecords(AppContext &context)
 {
+    registerWizard(context);
     registerPaymentsWindow(context);
     registerRecordWindow(context);
     // Every activation of a month window offers the due regular payments.

@@ -14,3 +14,5 @@ void registerInfoTextWindow(AppContext &context);
 void registerItemNames(AppContext &context);
 // The window of the regular payments alone (tests).
 void registerPaymentsWindow(AppContext &context);
+// The add-item wizard alone (tests).
+void registerWizard(AppContext &context);
