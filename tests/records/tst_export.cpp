@@ -6,6 +6,7 @@
 #include "records/ledger/RowTicks.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -123,6 +124,76 @@ private slots:
         QVERIFY2(error.contains(QStringLiteral("nelze zapsat")), qPrintable(error));
         QCOMPARE(LedgerExport::withExtension(QStringLiteral("/tmp/a"), QStringLiteral("TXT")), QStringLiteral("/tmp/a.TXT"));
         QCOMPARE(LedgerExport::withExtension(QStringLiteral("/tmp/a.txt"), QStringLiteral("TXT")), QStringLiteral("/tmp/a.txt"));
+    }
+
+    // A fixed ledger exported byte for byte as the checked-in files hold it:
+    // dated and undated rows, positive, negative, zero and missing amounts,
+    // a 60-character text, "&" and "<", a supplement, Czech letters.
+    void goldenFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text") << "txt";
+        QTest::newRow("HTML") << "htm";
+    }
+    void goldenFiles()
+    {
+        QFETCH(QString, kind);
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        appendRows(*ledger, {QStringLiteral("1.1.2009;Výplata;28500;;;příjem"), QStringLiteral("3.1.2009;Nájem & energie;-9800"),
+                             QStringLiteral(";bez data;0"), QStringLiteral("5.1.2009;<b>značka</b>;"),
+                             QStringLiteral("12.1.2009;") + QString(60, QLatin1Char('x')) + QStringLiteral(";-0,75;;;krátký"),
+                             QStringLiteral("31.1.2009;Úroky žluťoučký kůň;12,35;;;čtvrtletní")});
+        const QStringList lines = kind == QLatin1String("txt") ? LedgerExport::textLines(*ledger)
+                                                               : LedgerExport::htmlLines(*ledger, QStringLiteral("Měsíc Leden"));
+        const QString path = QFINDTESTDATA(QStringLiteral("golden/ledger.") + kind);
+        QVERIFY2(!path.isEmpty(), "golden file missing");
+        QFile golden(path);
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        const QByteArray expected = golden.readAll();
+        const QByteArray actual = LedgerExport::fileBytes(lines);
+        // ROZVAHON_WRITE_GOLDEN=1 writes the files anew, to be read and checked in.
+        if (qEnvironmentVariableIsSet("ROZVAHON_WRITE_GOLDEN")) {
+            golden.close();
+            QVERIFY(golden.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            golden.write(actual);
+            return;
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    // The general writer: its own header and footer when given none.
+    void writerDefaults()
+    {
+        auto ledger = openLedger(QStringLiteral("Unor.db"));
+        LedgerExport::HtmlTableWriter writer;
+        writer.fields = {{QStringLiteral("Text 80"), QStringLiteral("Text")}};
+        const QStringList lines = writer.lines(*ledger);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"<html>", "<head> <title> DataSet </title> </head>", "<body>"}));
+        QCOMPARE(lines.mid(lines.size() - 3), (QStringList{"</table>", "</body>", "</html>"}));
+    }
+
+    // Characters the code page lacks are counted, never lost unseen.
+    void unencodableCharacters()
+    {
+        QCOMPARE(LedgerExport::unencodable({QStringLiteral("Nájem € ?")}), 0);
+        QCOMPARE(LedgerExport::unencodable({QStringLiteral("漢字 a"), QStringLiteral("ok ✓")}), 3);
+    }
+
+    // A folder nobody may write into: a clear message, the old file intact.
+    void readOnlyFolderKeepsTheOldFile()
+    {
+        QVERIFY(QDir().mkpath(m_env->path(QStringLiteral("vystup"))));
+        m_env->writeFile(QStringLiteral("vystup/vypis.txt"), "the old export");
+        const QString folder = m_env->path(QStringLiteral("vystup"));
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        QString error;
+        const bool written = LedgerExport::write(folder + QStringLiteral("/vypis.txt"), {QStringLiteral("nový")}, &error);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!written);
+        QVERIFY2(error.contains(QStringLiteral("nelze zapsat")), qPrintable(error));
+        QFile old(folder + QStringLiteral("/vypis.txt"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("the old export"));
     }
 
 private:

@@ -317,10 +317,17 @@ private slots:
         auto *form = qobject_cast<TForm3 *>(window.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        prompter.fileNames = {m_env->path(QStringLiteral("vypis")), m_env->path(QStringLiteral("stranka")), QString()};
+        prompter.fileNames = {m_env->path(QStringLiteral("vypis")), m_env->path(QStringLiteral("stranka")),
+                              m_env->path(QStringLiteral("druha.htm")), QString()};
         form->menus()->actions(RecordCommand::ExportTxt).first()->trigger();
         form->menus()->actions(RecordCommand::ExportHtml).first()->trigger();
+        form->menus()->actions(RecordCommand::ExportHtml).first()->trigger(); // again: its own header only
         form->menus()->actions(RecordCommand::ExportTxt).first()->trigger(); // cancelled
+        for (const char *name : {"stranka.htm", "druha.htm"}) {
+            QFile file(m_env->path(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll().count("<HTML>"), 1);
+        }
         QVERIFY(QFileInfo(m_env->path(QStringLiteral("vypis.TXT"))).isFile());
         QVERIFY(QFileInfo(m_env->path(QStringLiteral("stranka.htm"))).isFile());
         QFile page(m_env->path(QStringLiteral("stranka.htm")));

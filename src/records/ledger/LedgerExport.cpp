@@ -47,44 +47,74 @@ QStringList textLines(Table &ledger)
     return lines;
 }
 
-QStringList htmlLines(Table &ledger, const QString &caption)
+QStringList HtmlTableWriter::lines(Table &table) const
 {
-    QStringList lines{QStringLiteral("<HTML>"),
-                      QStringLiteral("<HEAD>"),
-                      QStringLiteral("<TITLE>Rozvahon : ") + caption + QStringLiteral("</TITLE>"),
-                      QStringLiteral("</HEAD>"),
-                      QStringLiteral("<BODY bgcolor=\"#000080\" text=\"#ffffff\" leftmargin=\"0\" topmargin=\"0\" "
-                                     "marginwidth=\"0\" marginheight=\"0\">"),
-                      QStringLiteral("<BR>"),
-                      QStringLiteral("<FONT FACE=\"ARIAL\"><P align=\"Center\">") + caption,
-                      QStringLiteral("<BR>"),
-                      QStringLiteral("<BR>")};
+    QStringList lines = header.isEmpty()
+                            ? QStringList{QStringLiteral("<html>"), QStringLiteral("<head> <title> DataSet </title> </head>"),
+                                          QStringLiteral("<body>")}
+                            : header;
     lines << QStringLiteral("<table border = \"1\" rows = \"%1\" bordercolor=\"#000000\" cellspacing=\"0\" cellpadding=\"2\">")
-                 .arg(ledger.isOpen() ? ledger.recordCount() : 0);
-    // The visible fields in field order, with their labels.
-    const QList<QPair<QString, QString>> fields{{LedgerField::Text, QStringLiteral("Informační text")},
-                                                {LedgerField::Date, QStringLiteral("Datum")},
-                                                {LedgerField::Amount, QStringLiteral("Částka")}};
+                 .arg(table.isOpen() ? table.recordCount() : 0); // the rows written, the filter followed
     lines << QStringLiteral("<tr>");
     for (const auto &[name, label] : fields)
         lines << QStringLiteral("<th  >") + label + QStringLiteral(" </th>");
     lines << QStringLiteral("</tr>");
-    if (ledger.isOpen()) {
-        SuspendedControls suspended(ledger);
-        for (ledger.first(); !ledger.eof(); ledger.next()) {
+    if (table.isOpen()) {
+        SuspendedControls suspended(table);
+        for (table.first(); !table.eof(); table.next()) {
             lines << QStringLiteral("<tr>");
             for (const auto &[name, label] : fields) {
-                const QString value = ledger.field(name).displayText();
+                // Values are written as they are: other programs read these files.
+                const QString value = table.field(name).displayText();
                 lines << QStringLiteral("<td nowrap  >") + (value.isEmpty() ? QStringLiteral("&nbsp") : value)
                              + QStringLiteral(" </td>");
             }
             lines << QStringLiteral("</tr>");
         }
-        ledger.last(); // the walk ends on the last record
+        table.last(); // the walk ends on the last record
     }
-    lines << QStringLiteral("</table>") << QString() << QStringLiteral("</table>") << QStringLiteral("</body>")
-          << QStringLiteral("</html>") << QStringLiteral("</p>");
+    lines << QStringLiteral("</table>");
+    lines += footer.isEmpty() ? QStringList{QStringLiteral("</body>"), QStringLiteral("</html>")} : footer;
     return lines;
+}
+
+QStringList htmlLines(Table &ledger, const QString &caption)
+{
+    HtmlTableWriter writer;
+    writer.header = {QStringLiteral("<HTML>"),
+                     QStringLiteral("<HEAD>"),
+                     QStringLiteral("<TITLE>Rozvahon : ") + caption + QStringLiteral("</TITLE>"),
+                     QStringLiteral("</HEAD>"),
+                     QStringLiteral("<BODY bgcolor=\"#000080\" text=\"#ffffff\" leftmargin=\"0\" topmargin=\"0\" "
+                                    "marginwidth=\"0\" marginheight=\"0\">"),
+                     QStringLiteral("<BR>"),
+                     QStringLiteral("<FONT FACE=\"ARIAL\"><P align=\"Center\">") + caption,
+                     QStringLiteral("<BR>"),
+                     QStringLiteral("<BR>")};
+    writer.footer = {QString(), QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>"),
+                     QStringLiteral("</p>")};
+    writer.fields = {{LedgerField::Text, QStringLiteral("Informační text")},
+                     {LedgerField::Date, QStringLiteral("Datum")},
+                     {LedgerField::Amount, QStringLiteral("Částka")}};
+    return writer.lines(ledger);
+}
+
+int unencodable(const QStringList &lines)
+{
+    int count = 0;
+    for (const QString &line : lines) {
+        const QString back = CodePage1250::decode(CodePage1250::encode(line));
+        // Each character the code page lacks came back as "?".
+        int i = 0;
+        for (const QChar *c = line.constBegin(); c != line.constEnd(); ++c) {
+            if (c->isLowSurrogate())
+                continue;
+            if (i < back.size() && back[i] == u'?' && *c != u'?')
+                ++count;
+            ++i;
+        }
+    }
+    return count;
 }
 
 QByteArray fileBytes(const QStringList &lines)

@@ -16,9 +16,24 @@ namespace LedgerExport {
 // up), the plain amount with "Kč" padded by 30 − its length, the supplement.
 QStringList textLines(Table &ledger);
 
+// The general writer of a table as an HTML table: header lines, the
+// table of the chosen fields (label and field name) of the shown rows, and
+// footer lines. Without header or footer lines it writes its own.
+struct HtmlTableWriter
+{
+    QStringList header;
+    QStringList footer;
+    QList<QPair<QString, QString>> fields; // field name, label
+    QStringList lines(Table &table) const;
+};
+
 // The HTML page: the window's caption in the header, a table of the
 // information text, date and amount of every record, the footer.
 QStringList htmlLines(Table &ledger, const QString &caption);
+
+// How many characters of the lines windows-1250 cannot hold (they are
+// written as "?").
+int unencodable(const QStringList &lines);
 
 // The lines as the file holds them.
 QByteArray fileBytes(const QStringList &lines);

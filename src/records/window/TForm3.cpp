@@ -40,6 +40,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -663,9 +664,7 @@ void TForm3::exportText()
     QStringList lines;
     if (!guarded([&] { lines = LedgerExport::textLines(m_ledger); }))
         return;
-    QString error;
-    if (!LedgerExport::write(LedgerExport::withExtension(chosen, QStringLiteral("TXT")), lines, &error))
-        m_prompter.message(error);
+    writeExport(LedgerExport::withExtension(chosen, QStringLiteral("TXT")), lines);
 }
 
 void TForm3::exportHtml()
@@ -680,9 +679,22 @@ void TForm3::exportHtml()
     QStringList lines;
     if (!guarded([&] { lines = LedgerExport::htmlLines(m_ledger, windowTitle()); }))
         return;
+    writeExport(LedgerExport::withExtension(chosen, QStringLiteral("htm")), lines);
+}
+
+void TForm3::writeExport(const QString &path, const QStringList &lines)
+{
     QString error;
-    if (!LedgerExport::write(LedgerExport::withExtension(chosen, QStringLiteral("htm")), lines, &error))
+    if (!LedgerExport::write(path, lines, &error)) {
         m_prompter.message(error);
+        return;
+    }
+    // Nothing is dropped silently: what the code page lacks is told.
+    if (const int lost = LedgerExport::unencodable(lines))
+        m_prompter.message(QStringLiteral("Soubor „%1“ je zapsán v kódování windows-1250, které nezná %2 znaků; jsou "
+                                          "v něm zapsány jako otazník „?“.")
+                               .arg(QDir::toNativeSeparators(path))
+                               .arg(lost));
 }
 
 void TForm3::automaticSupplement()

@@ -60,6 +60,7 @@ public:
     // The shown rows to a text or an HTML file the user chooses.
     void exportText();
     void exportHtml();
+    void writeExport(const QString &path, const QStringList &lines);
     // The supplement dialog "Změna názvu".
     void changeSupplement();
     void chooseRowColour();

@@ -99,8 +99,13 @@ bool replaceFile(int folder, const QString &target, const QByteArray &contents)
 
     struct stat existing;
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
-    // A file that is read-only stays as it is, as it would for a writer in place.
-    if (exists && ::access(targetName.constData(), W_OK) != 0)
+    // A file that is read-only stays as it is, as it would for a writer in
+    // place; so does a read-only folder. The owner's write bit counts even
+    // for a user who could write anyway (root).
+    if (exists && (::access(targetName.constData(), W_OK) != 0 || !(existing.st_mode & S_IWUSR)))
+        return false;
+    struct stat folderState;
+    if (::fstat(folder, &folderState) != 0 || !(folderState.st_mode & S_IWUSR))
         return false;
 
     ::unlink(sideName.constData()); // left by a writer killed before its rename
