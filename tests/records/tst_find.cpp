@@ -104,6 +104,22 @@ private slots:
         QVERIFY(steps <= 3 * found.size() + 3);
     }
 
+    // A table of one record: the progress bar's maximum is 0, and the
+    // search finds it, then comes back to it.
+    void oneRecordTable()
+    {
+        auto ledger = openLedger(QStringLiteral("Unor.db"));
+        appendRows(*ledger, {QStringLiteral("1.2.2009;jediný záznam;5")});
+        QCOMPARE(LedgerSearch::count(*ledger), 1);
+        TFrmHledani dialog(*ledger, 1, false);
+        QCOMPARE(dialog.progress()->maximum(), 0);
+        dialog.textBox()->setText(QStringLiteral("JEDIN"));
+        LedgerSearch search(*ledger);
+        QVERIFY(search.next(QStringLiteral("jedin"), LedgerSearch::Field::Text, false));
+        QVERIFY(!search.next(QStringLiteral("jedin"), LedgerSearch::Field::Text, false));
+        QCOMPARE(ledger->position(), 0);
+    }
+
     // Replacing is whole value and letter case; an empty first text stands
     // for the empty supplements. One transaction.
     void replaceSupplements_data()
