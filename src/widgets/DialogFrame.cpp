@@ -1,5 +1,7 @@
 #include "widgets/DialogFrame.h"
 
+#include "widgets/Hints.h"
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QDialog>
@@ -112,6 +114,15 @@ DialogFrame::Answers DialogFrame::answers(const AnswerTexts &texts)
         connect(made.yes, &QPushButton::clicked, m_dialog, &QDialog::accept);
         connect(made.no, &QPushButton::clicked, m_dialog, &QDialog::reject);
     }
+    return made;
+}
+
+QPushButton *DialogFrame::button(const QString &caption, const QString &objectName, const QString &hint, QWidget *parent)
+{
+    auto *made = new QPushButton(caption, parent);
+    made->setObjectName(objectName);
+    made->setAutoDefault(false);
+    Hints::apply(made, hint);
     return made;
 }
 

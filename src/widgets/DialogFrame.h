@@ -57,6 +57,10 @@ public:
     // The buttons centred side by side, for a dialog built with layouts.
     static QHBoxLayout *centredRow(const Answers &answers);
 
+    // A button of the dialog with its caption, object name and hint; Enter
+    // does not press it unless it is made the default.
+    static QPushButton *button(const QString &caption, const QString &objectName, const QString &hint, QWidget *parent);
+
     // The band at the top that shows the title on the title-bar gradient:
     // from `colour` to the window colour when `gradient` is on, else plain.
     // Added to `layout` at its top.

@@ -53,6 +53,29 @@ void whenModal(std::function<void(QWidget *)> answer)
     timer->start();
 }
 
+// What a record window needs, as the program gives it: the holders, a
+// prompter, a clock fixed on 20 February 2009, no opening picture.
+struct WindowBench
+{
+    explicit WindowBench(const TestEnv &env) : context(AppContext::instance()), module2(StatusSink::none(), prompter)
+    {
+        context.reset();
+        context.dataModule2 = &module2;
+        context.dataModule6 = &module6;
+        context.prompter = &prompter;
+        context.clock = &clock;
+        registerRecordWindow(context);
+        IniStore(env.path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+    }
+    ~WindowBench() { context.reset(); }
+
+    AppContext &context;
+    ScriptedPrompter prompter;
+    FixedClock clock{QDateTime(QDate(2009, 2, 20), QTime(9, 0))};
+    TDataModule2 module2;
+    TDataModule6 module6;
+};
+
 } // namespace
 
 class FindTest : public QObject
@@ -146,18 +169,10 @@ private slots:
     // in the dialog searches, and the record found is the window's.
     void findThroughTheWindow()
     {
-        AppContext &context = AppContext::instance();
-        context.reset();
-        ScriptedPrompter prompter;
-        const FixedClock clock(QDateTime(QDate(2009, 2, 20), QTime(9, 0)));
-        TDataModule2 module2(StatusSink::none(), prompter);
-        TDataModule6 module6;
-        context.dataModule2 = &module2;
-        context.dataModule6 = &module6;
-        context.prompter = &prompter;
-        context.clock = const_cast<FixedClock *>(&clock);
-        registerRecordWindow(context);
-        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+        WindowBench bench(*m_env);
+        AppContext &context = bench.context;
+        ScriptedPrompter &prompter = bench.prompter;
+        TDataModule2 &module2 = bench.module2;
         context.orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
         module2.Soubor(QStringLiteral("Unor.db"));
         {
@@ -201,18 +216,9 @@ private slots:
     // the empty supplements at once; "Nahradit" replaces right away.
     void automaticSupplementThroughTheWindow()
     {
-        AppContext &context = AppContext::instance();
-        context.reset();
-        ScriptedPrompter prompter;
-        const FixedClock clock(QDateTime(QDate(2009, 2, 20), QTime(9, 0)));
-        TDataModule2 module2(StatusSink::none(), prompter);
-        TDataModule6 module6;
-        context.dataModule2 = &module2;
-        context.dataModule6 = &module6;
-        context.prompter = &prompter;
-        context.clock = const_cast<FixedClock *>(&clock);
-        registerRecordWindow(context);
-        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+        WindowBench bench(*m_env);
+        AppContext &context = bench.context;
+        TDataModule2 &module2 = bench.module2;
         {
             auto ledger = openLedger(QStringLiteral("Unor.db"));
             appendRows(*ledger, {QStringLiteral("1.2.2009;a;1"), QStringLiteral("2.2.2009;b;2;;;staré")});
@@ -311,18 +317,10 @@ private slots:
     // extension; cancelling writes nothing.
     void exportThroughTheWindow()
     {
-        AppContext &context = AppContext::instance();
-        context.reset();
-        ScriptedPrompter prompter;
-        const FixedClock clock(QDateTime(QDate(2009, 2, 20), QTime(9, 0)));
-        TDataModule2 module2(StatusSink::none(), prompter);
-        TDataModule6 module6;
-        context.dataModule2 = &module2;
-        context.dataModule6 = &module6;
-        context.prompter = &prompter;
-        context.clock = const_cast<FixedClock *>(&clock);
-        registerRecordWindow(context);
-        IniStore(m_env->path(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni)).write(Key::Scr, false);
+        WindowBench bench(*m_env);
+        AppContext &context = bench.context;
+        ScriptedPrompter &prompter = bench.prompter;
+        TDataModule2 &module2 = bench.module2;
         {
             auto ledger = openLedger(QStringLiteral("Unor.db"));
             appendRows(*ledger, {QStringLiteral("1.2.2009;a;1")});

@@ -21,15 +21,6 @@ namespace {
 
 constexpr int TextColumnWidth = 484;
 
-QPushButton *button(const QString &caption, const QString &name, const QString &hint, QWidget *parent)
-{
-    auto *made = new QPushButton(caption, parent);
-    made->setObjectName(name);
-    made->setAutoDefault(false);
-    Hints::apply(made, hint);
-    return made;
-}
-
 } // namespace
 
 TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialog(prompter, parent), m_texts(texts)
@@ -45,9 +36,9 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialo
     heading->setFont(bold);
     Hints::apply(heading, QStringLiteral("Nastavení textu"));
 
-    QPushButton *add = button(QStringLiteral("Přidat"), QStringLiteral("Pridat"), QStringLiteral("Přidat záznam"), this);
-    QPushButton *remove = button(QStringLiteral("Smazat"), QStringLiteral("Smazat"), QStringLiteral("Smazat záznam"), this);
-    QPushButton *save = button(QStringLiteral("Uložit a zavřít   "), QStringLiteral("UlozitZavrit"),
+    QPushButton *add = DialogFrame::button(QStringLiteral("Přidat"), QStringLiteral("Pridat"), QStringLiteral("Přidat záznam"), this);
+    QPushButton *remove = DialogFrame::button(QStringLiteral("Smazat"), QStringLiteral("Smazat"), QStringLiteral("Smazat záznam"), this);
+    QPushButton *save = DialogFrame::button(QStringLiteral("Uložit a zavřít   "), QStringLiteral("UlozitZavrit"),
                                QStringLiteral("Zapsat změny a zavřít toto okno"), this);
     save->setDefault(true);
     connect(add, &QPushButton::clicked, this, &TForm8::PridatClick);

@@ -12,15 +12,6 @@
 
 namespace {
 
-QPushButton *button(const QString &caption, const QString &name, const QString &hint, QWidget *parent)
-{
-    auto *made = new QPushButton(caption, parent);
-    made->setObjectName(name);
-    made->setAutoDefault(false);
-    Hints::apply(made, hint);
-    return made;
-}
-
 QLineEdit *supplementBox(const QString &name, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -47,11 +38,11 @@ TFrmDoplnek::TFrmDoplnek(const QString &text, QWidget *parent) : QDialog(parent)
     m_text = supplementBox(QStringLiteral("Edit1"), this);
     m_text->setText(text);
 
-    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("BtnOK"), QStringLiteral("Zapsat nastavení a zavřít okno"), this);
+    QPushButton *ok = DialogFrame::button(QStringLiteral("OK"), QStringLiteral("BtnOK"), QStringLiteral("Zapsat nastavení a zavřít okno"), this);
     ok->setDefault(true);
-    QPushButton *cancel = button(QStringLiteral("Storno"), QStringLiteral("BtnStorno"),
+    QPushButton *cancel = DialogFrame::button(QStringLiteral("Storno"), QStringLiteral("BtnStorno"),
                                  QStringLiteral("Zavřít okno a nic neukládat"), this);
-    QPushButton *replace = button(QStringLiteral("Nahradit"), QStringLiteral("BtnNahradit"),
+    QPushButton *replace = DialogFrame::button(QStringLiteral("Nahradit"), QStringLiteral("BtnNahradit"),
                                   QStringLiteral("Okamžite změnit text doplňku"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -81,9 +72,9 @@ TFrmNahradit::TFrmNahradit(QWidget *parent) : QDialog(parent)
 
     m_from = supplementBox(QStringLiteral("EditZ"), this);
     m_to = supplementBox(QStringLiteral("EditNa"), this);
-    QPushButton *replace = button(QStringLiteral("Nahradit  "), QStringLiteral("BtnNahradit"), QStringLiteral("Provést náhradu"), this);
+    QPushButton *replace = DialogFrame::button(QStringLiteral("Nahradit  "), QStringLiteral("BtnNahradit"), QStringLiteral("Provést náhradu"), this);
     replace->setDefault(true);
-    QPushButton *cancel = button(QStringLiteral("Storno  "), QStringLiteral("BtnStorno"), QStringLiteral("Zavřít okno"), this);
+    QPushButton *cancel = DialogFrame::button(QStringLiteral("Storno  "), QStringLiteral("BtnStorno"), QStringLiteral("Zavřít okno"), this);
     connect(replace, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -34,15 +34,6 @@ QLabel *pageTitle(const QString &text, QWidget *parent)
     return title;
 }
 
-QPushButton *button(const QString &caption, const QString &name, const QString &hint, QWidget *parent)
-{
-    auto *made = new QPushButton(caption, parent);
-    made->setObjectName(name);
-    made->setAutoDefault(false);
-    Hints::apply(made, hint);
-    return made;
-}
-
 } // namespace
 
 TFrmPruvodce::TFrmPruvodce(Table &ledger, std::function<QStringList()> texts, Prompter &prompter, const Clock &clock,
@@ -128,7 +119,7 @@ TFrmPruvodce::TFrmPruvodce(Table &ledger, std::function<QStringList()> texts, Pr
     m_colourNumber->setSegmentStyle(QLCDNumber::Flat);
     m_colourNumber->setMinimumHeight(36);
     Hints::apply(m_colourNumber, QStringLiteral("Číslo barvy"));
-    QPushButton *choose = button(QStringLiteral("Nastavit Barvu"), QStringLiteral("BtnBarva"), QStringLiteral("Vybrat jinou barvu"), colour);
+    QPushButton *choose = DialogFrame::button(QStringLiteral("Nastavit Barvu"), QStringLiteral("BtnBarva"), QStringLiteral("Vybrat jinou barvu"), colour);
     connect(choose, &QPushButton::clicked, this, &TFrmPruvodce::NastavitBarvu);
     auto *colourLayout = new QVBoxLayout(colour);
     colourLayout->addWidget(colourTitle);
@@ -142,9 +133,9 @@ TFrmPruvodce::TFrmPruvodce(Table &ledger, std::function<QStringList()> texts, Pr
     m_pages->addWidget(colour);
 
     // Both pairs of controls lead back and on.
-    QPushButton *back = button(QStringLiteral("Předchozí  "), QStringLiteral("BtnPredchozi"), QStringLiteral("Pokračovat"), this);
-    QPushButton *next = button(QStringLiteral("Další   "), QStringLiteral("BtnDalsi"), QStringLiteral("Pokračovat"), this);
-    QPushButton *cancel = button(QStringLiteral("Storno    "), QStringLiteral("BtnStorno"), QStringLiteral("Stornovat průvodce"), this);
+    QPushButton *back = DialogFrame::button(QStringLiteral("Předchozí  "), QStringLiteral("BtnPredchozi"), QStringLiteral("Pokračovat"), this);
+    QPushButton *next = DialogFrame::button(QStringLiteral("Další   "), QStringLiteral("BtnDalsi"), QStringLiteral("Pokračovat"), this);
+    QPushButton *cancel = DialogFrame::button(QStringLiteral("Storno    "), QStringLiteral("BtnStorno"), QStringLiteral("Stornovat průvodce"), this);
     auto *arrowBack = new QToolButton(this);
     arrowBack->setObjectName(QStringLiteral("SpeedPredchozi"));
     arrowBack->setArrowType(Qt::LeftArrow);
