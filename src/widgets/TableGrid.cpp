@@ -1,7 +1,11 @@
 #include "widgets/TableGrid.h"
 
+#include "core/data/engine/Table.h"
+#include "core/data/engine/TableModel.h"
+
 #include <QAbstractItemView>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QWheelEvent>
 
@@ -14,6 +18,32 @@ TableGrid::TableGrid(QWidget *parent) : QTableView(parent)
     setTabKeyNavigation(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+}
+
+void TableGrid::showTable(TableModel *model, Guard guard)
+{
+    setModel(model);
+    const auto showRow = [this, model](int row) {
+        if (row >= 0 && row < model->rowCount() && currentIndex().row() != row)
+            setCurrentIndex(model->index(row, std::max(0, currentIndex().column())));
+    };
+    // The table's cursor moved by itself, or rows came or went around it.
+    connect(model, &TableModel::currentRowChanged, this, showRow);
+    const auto followTable = [model, showRow] { showRow(model->table().controlCurrentRow()); };
+    connect(model, &QAbstractItemModel::rowsRemoved, this, followTable);
+    connect(model, &QAbstractItemModel::rowsInserted, this, followTable);
+    // The user moved to another row: the table follows (posting the row left).
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, model](const QModelIndex &current, const QModelIndex &previous) {
+                if (current.isValid() && current.row() != previous.row() && !m_takingRowsAway)
+                    model->setCurrentRow(current.row());
+            });
+    connect(this, &TableGrid::appendRequested, this, [this, model, guard] {
+        guard([model] { model->table().append(); });
+        const int row = model->table().controlCurrentRow();
+        if (row >= 0)
+            setCurrentIndex(model->index(row, std::max(0, currentIndex().column())));
+    });
 }
 
 void TableGrid::commitOpenEditor()

@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QTableView>
+#include <functional>
+
+class TableModel;
 
 // A grid in which the user edits a table row by row. Whatever way the
 // cursor leaves a row (keys, Tab, mouse), an open cell editor is written
@@ -24,6 +27,13 @@ public:
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The grid is choosing another current row for rows that are going.
     bool isTakingRowsAway() const { return m_takingRowsAway; }
+
+    // Shows `model` and keeps the grid and the table's cursor on the same
+    // row, in the column the user is in; a new row asked for at the end is
+    // appended to the table. `guard` runs table work and reports its errors
+    // (false when it failed).
+    using Guard = std::function<bool(const std::function<void()> &work)>;
+    void showTable(TableModel *model, Guard guard);
 
 signals:
     // A new row at the end, before the key that asked for it is handled.

@@ -49,7 +49,7 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialo
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_model = new TableModel(texts, {QStringLiteral("Text")}, this);
     m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
-    m_grid->setModel(m_model);
+    m_grid->showTable(m_model, [this](const std::function<void()> &work) { return guarded(work); });
     m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->setColumnWidth(0, TextColumnWidth);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
@@ -57,30 +57,6 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialo
     QPalette colours = m_grid->palette();
     colours.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
     m_grid->setPalette(colours);
-
-    // The grid and the table's cursor follow each other.
-    connect(m_model, &TableModel::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_model->index(row, 0));
-    });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                if (current.isValid() && current.row() != previous.row() && !m_grid->isTakingRowsAway())
-                    m_model->setCurrentRow(current.row());
-            });
-    const auto followTable = [this] {
-        const int row = m_texts.controlCurrentRow();
-        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_model->index(row, 0));
-    };
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, followTable);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, followTable);
-    connect(m_grid, &TableGrid::appendRequested, this, [this] {
-        guarded([this] { m_texts.append(); });
-        const int row = m_texts.controlCurrentRow();
-        if (row >= 0)
-            m_grid->setCurrentIndex(m_model->index(row, 0));
-    });
 
     // The grid's menu, whose keys act as the two buttons.
     m_gridMenu = new QMenu(this);

@@ -126,7 +126,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     m_model->setHeaders({QStringLiteral("Počáteční datum"), QStringLiteral("Konečné datum"), QStringLiteral("Název platby"),
                          QStringLiteral("Částka")});
     m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
-    m_grid->setModel(m_model);
+    m_grid->showTable(m_model, [this](const std::function<void()> &work) { return guarded(work); });
     m_grid->setItemDelegate(new StartDateDelegate(m_clock, m_grid));
     // The design widths, widened where this desktop's font needs more room
     // for a heading or an amount, so that nothing is cut off.
@@ -144,23 +144,6 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     QPalette colours = m_grid->palette();
     colours.setColor(QPalette::Base, Colours::fromValue(14286847));
     m_grid->setPalette(colours);
-
-    // The grid and the table's cursor follow each other.
-    connect(m_model, &TableModel::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_model->index(row, qMax(0, m_grid->currentIndex().column())));
-    });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                if (current.isValid() && current.row() != previous.row() && !m_grid->isTakingRowsAway())
-                    m_model->setCurrentRow(current.row());
-            });
-    connect(m_grid, &TableGrid::appendRequested, this, [this] {
-        guarded([this] { m_payments->append(); });
-        const int row = m_payments->controlCurrentRow();
-        if (row >= 0)
-            m_grid->setCurrentIndex(m_model->index(row, qMax(0, m_grid->currentIndex().column())));
-    });
 
     // The month flags of the current payment.
     auto *flagsLabel = new HelpLabel(QStringLiteral("Informace o položce:"), [this] { this->prompter().message(FlagsHelp); }, this);
