@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev          # Qt Core, Gui, Widgets, Test, D-Bus, Print Support
+  qt6-charts-dev                  # the graphs
   qt6-translations-l10n           # Qt's own dialogs in Czech (qtbase_cs.qm)
   libsqlite3-dev sqlite3          # the table engine, and the tool to look into tables
   xvfb xauth                      # a virtual display when there is no desktop

@@ -1052,6 +1052,29 @@ void Table::remove()
     emit afterScroll();
 }
 
+void Table::emptyTable()
+{
+    if (!isOpen())
+        fail(Operation::Delete, QStringLiteral("Tabulka %1 není otevřená.").arg(quotedName(m_tableName)));
+    if (m_state == State::Edit || m_state == State::Insert)
+        cancel();
+    emit beforeScroll();
+    resetScan();
+    try {
+        m_db.exec(QStringLiteral("DELETE FROM %1").arg(m_sql));
+    } catch (const EngineError &error) {
+        fail(Operation::Delete, EngineMessages::explain(error, quotedName(m_tableName)));
+    }
+    m_rowCache.clear();
+    m_all.clear();
+    m_rows.clear();
+    m_pos = -1;
+    m_eof = m_bof = true;
+    m_dataVersion = fileVersion();
+    notifyReset();
+    emit afterScroll();
+}
+
 // ---------------------------------------------------------------- batches
 
 void Table::beginBatch()

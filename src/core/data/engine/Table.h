@@ -143,6 +143,9 @@ public:
     void post();
     void cancel();
     void remove();
+    // Deletes every row of the file (not only the filtered ones) in one
+    // statement; the cursor ends on an empty table.
+    void emptyTable();
     bool modified() const { return m_modified; }
 
     // A group of posts in one transaction: all or nothing.

@@ -76,6 +76,8 @@ inline constexpr char RunFrm[] = "RunFrm";
 inline constexpr char Registrace[] = "Registrace";
 // The record window's remembered position and size (with MenOkn on).
 inline constexpr char PoziceOkna[] = "PoziceOkna";
+// Where the graph's special functions were last left (Placement::Left, Top).
+inline constexpr char SpecialFunctions[] = "SpecFunkce";
 } // namespace Section
 
 namespace Key {

@@ -1,0 +1,6 @@
+#pragma once
+
+class AppContext;
+
+// The graph window and its special functions.
+void registerGraphs(AppContext &context);
