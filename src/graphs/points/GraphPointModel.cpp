@@ -1,21 +1,12 @@
 #include "graphs/points/GraphPointModel.h"
 
 #include <QDateTime>
-#include <algorithm>
 
 void GraphPointModel::setPoints(GraphPoints points)
 {
     beginResetModel();
     m_points = std::move(points);
     endResetModel();
-}
-
-GraphPoints GraphPointModel::byDate() const
-{
-    GraphPoints sorted = m_points;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const GraphPoint &a, const GraphPoint &b) { return xOf(a.date) < xOf(b.date); });
-    return sorted;
 }
 
 int GraphPointModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_points.size()); }
@@ -41,5 +32,12 @@ QVariant GraphPointModel::data(const QModelIndex &index, int role) const
 
 double GraphPointModel::xOf(QDate date)
 {
-    return date.isValid() ? double(date.startOfDay().toMSecsSinceEpoch()) : 0.0;
+    // Each date stands at its local noon, so that a summer-time hour never
+    // carries it into the day before or after. The offset is read once: a
+    // conversion through the time zone per point would cost a file lookup
+    // each.
+    static const qint64 localOffset = qint64(QDateTime::currentDateTime().offsetFromUtc()) * 1000;
+    constexpr qint64 day = 24 * 3600 * 1000;
+    constexpr qint64 epochDay = 2440588; // the Julian day of 1.1.1970
+    return date.isValid() ? double((date.toJulianDay() - epochDay) * day + day / 2 - localOffset) : 0.0;
 }

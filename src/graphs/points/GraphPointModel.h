@@ -17,16 +17,13 @@ public:
 
     void setPoints(GraphPoints points);
     const GraphPoints &points() const { return m_points; }
-    // The points in ascending date order (stable: equal dates keep their
-    // table order), as the line, area and bar series draw them.
-    GraphPoints byDate() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     // A date as the time axis places it (milliseconds since the epoch, at
-    // local midnight); 0 for no date.
+    // local noon); 0 for no date.
     static double xOf(QDate date);
 
 private:

@@ -88,6 +88,10 @@ void PointMarksItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
         const QPointF point = chart()->mapToPosition(m_at.at(i), m_series);
         if (!plot.adjusted(-1, -1, 1, 1).contains(point))
             continue;
+        // A point under the last mark has no room for its own: skip it
+        // before its text is measured.
+        if (!last.isNull() && point.x() < last.right() + 2)
+            continue;
         const QString &text = m_labels.at(i);
         const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
         QRectF box(QPointF(point.x() - size.width() / 2, point.y() - size.height() - 8), size);

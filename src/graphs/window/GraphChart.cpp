@@ -23,6 +23,8 @@ const QColor GraphChart::TitleColour(0, 0, 128);
 
 namespace {
 constexpr qreal BarWidth = 0.65;
+constexpr int MaxSingleSlices = 200;
+constexpr double SliverShare = 0.001;
 const QColor GradientBottom(0, 168, 249);
 const QColor GradientTop(218, 218, 218);
 const QColor Silver(192, 192, 192);
@@ -129,10 +131,26 @@ void GraphChart::showPoints(GraphKind::Series kind, bool yearly, const GraphPoin
         // the amount's size, its label the point's text.
         m_points = points;
         m_pie->clear();
-        QList<QPieSlice *> slices;
-        slices.reserve(points.size());
+        double total = 0;
         for (const GraphPoint &point : points)
-            slices.append(new QPieSlice(point.text, std::abs(point.amount.toDouble())));
+            total += std::abs(point.amount.toDouble());
+        // Slices under a thousandth of the whole would be thinner than a
+        // pixel (and Qt's pie slows down badly on thousands of them): they
+        // are drawn as one slice at the end.
+        QList<QPieSlice *> slices;
+        double restValue = 0;
+        int restCount = 0;
+        for (const GraphPoint &point : points) {
+            const double value = std::abs(point.amount.toDouble());
+            if (points.size() > MaxSingleSlices && value < total * SliverShare) {
+                restValue += value;
+                ++restCount;
+            } else {
+                slices.append(new QPieSlice(point.text, value));
+            }
+        }
+        if (restCount > 0)
+            slices.append(new QPieSlice(QStringLiteral("Ostatní (%1)").arg(restCount), restValue));
         m_pie->append(slices);
         // Labels of slivers would only cover each other.
         for (QPieSlice *slice : std::as_const(slices))
@@ -146,9 +164,8 @@ void GraphChart::showPoints(GraphKind::Series kind, bool yearly, const GraphPoin
 
     // The line, area and bar series draw in date order.
     m_points = points;
-    std::stable_sort(m_points.begin(), m_points.end(), [](const GraphPoint &a, const GraphPoint &b) {
-        return GraphPointModel::xOf(a.date) < GraphPointModel::xOf(b.date);
-    });
+    std::stable_sort(m_points.begin(), m_points.end(),
+                     [](const GraphPoint &a, const GraphPoint &b) { return a.date < b.date; });
     QList<QPointF> xy;
     xy.reserve(m_points.size());
     QVector<QPointF> markAt;

@@ -163,6 +163,7 @@ void Table::open()
     } catch (const EngineError &error) {
         m_scan.finalize();
         m_fetch.finalize();
+        m_insert.finalize();
         m_db.close();
         m_layout.clear();
         m_all.clear();
@@ -380,6 +381,7 @@ void Table::close()
     }
     m_scan.finalize();
     m_fetch.finalize();
+    m_insert.finalize();
     m_db.close();
     m_all.clear();
     m_rows.clear();
@@ -835,20 +837,23 @@ void Table::respaceOrder()
 
 void Table::writeInsert(qint64 order)
 {
-    QStringList names, marks;
-    for (int i = 0; i < m_layout.size(); ++i) {
-        names << sqlite::quoted(m_layout.at(i).name);
-        marks << QStringLiteral("?%1").arg(i + 1);
+    // One statement for the table's life: a walk that appends many rows
+    // does not compile it again for each.
+    if (!m_insert.isPrepared()) {
+        QStringList names, marks;
+        for (int i = 0; i < m_layout.size(); ++i) {
+            names << sqlite::quoted(m_layout.at(i).name);
+            marks << QStringLiteral("?%1").arg(i + 1);
+        }
+        names << sqlite::quoted(OrderColumn);
+        marks << QStringLiteral("?%1").arg(m_layout.size() + 1);
+        m_insert.prepare(m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                   .arg(m_sql, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     }
-    names << sqlite::quoted(OrderColumn);
-    marks << QStringLiteral("?%1").arg(m_layout.size() + 1);
-    sqlite::Statement statement;
-    statement.prepare(m_db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(m_sql, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     for (int i = 0; i < m_layout.size(); ++i)
-        StoredValues::bind(statement, i + 1, m_layout.at(i), m_buffer.at(i));
-    statement.bindInt(int(m_layout.size()) + 1, order);
-    statement.run();
+        StoredValues::bind(m_insert, i + 1, m_layout.at(i), m_buffer.at(i));
+    m_insert.bindInt(int(m_layout.size()) + 1, order);
+    m_insert.run();
 }
 
 void Table::writeUpdate(const QList<int> &changed)

@@ -241,6 +241,7 @@ private:
     mutable sqlite::Connection m_db;
     mutable sqlite::Statement m_scan;  // rows from an order key on, in stored order
     mutable sqlite::Statement m_fetch; // one row by order key
+    sqlite::Statement m_insert;        // a new row, prepared at its first use
     QString m_sql;                     // quoted SQL name of the table
     Layout m_layout;
 
