@@ -3,7 +3,7 @@
 // preview blocks nothing and goes with its table when closed, and what
 // "Tisk" does on a machine without a printer.
 
-#include "LedgerFixture.h"
+#include "records/LedgerFixture.h"
 
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/context/AppContext.h"
@@ -16,6 +16,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -193,6 +194,29 @@ private slots:
         QVERIFY(!preview);
     }
 
+    // The page view turns the pages of the report and tells where it is.
+    void pagesTurn()
+    {
+        appendRows(*openLedger(u"Brezen.db"_s), monthRows(120));
+        m_commands->printMonth(3);
+        ReportPreview *preview = openPreview();
+        QVERIFY(preview);
+        QCOMPARE(preview->pageView()->pageCount(), 3);
+        auto *where = preview->findChild<QLabel *>(u"CisloStrany"_s);
+        QVERIFY(where);
+        QCOMPARE(where->text(), u"Strana 1 z 3"_s);
+        const QList<std::pair<QString, int>> steps{{u"DalsiStrana"_s, 2}, {u"PosledniStrana"_s, 3}, {u"DalsiStrana"_s, 3},
+                                                   {u"PredchoziStrana"_s, 2}, {u"PrvniStrana"_s, 1},
+                                                   {u"PredchoziStrana"_s, 1}};
+        for (const auto &[name, page] : steps) {
+            auto *action = preview->findChild<QAction *>(name);
+            QVERIFY2(action, qPrintable(name));
+            action->trigger();
+            QCOMPARE(preview->pageView()->currentPage(), page);
+            QCOMPARE(where->text(), u"Strana %1 z 3"_s.arg(page));
+        }
+    }
+
     // A table without records gives no page: nothing in the preview, no
     // PDF, and printing says why instead of printing nothing.
     void emptyTableGivesNoPage()
@@ -314,8 +338,12 @@ private:
     void keepPicture(QWidget *window, const QString &name)
     {
         const QString dir = qEnvironmentVariable("ROZVAHON_PICTURES");
-        if (!dir.isEmpty())
-            window->grab().save(QDir(dir).filePath(name));
+        if (dir.isEmpty())
+            return;
+        // The offscreen screen does not maximise: a usual screen's size.
+        window->resize(1280, 800);
+        QCoreApplication::processEvents();
+        window->grab().save(QDir(dir).filePath(name));
     }
 
     std::unique_ptr<TestEnv> m_env;

@@ -20,7 +20,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -31,9 +30,10 @@ const QString NoPrinterQuestion = QStringLiteral("Na tomto počítači není nai
                                                  "Chcete sestavu uložit jako PDF?");
 const QString NothingToPrint = QStringLiteral("Tabulka nemá žádné záznamy, sestava nemá žádnou stránku.");
 
-QAction *pageAction(QToolBar *bar, QStyle::StandardPixmap icon, const QString &name, const QString &hint)
+// Page turning and zoom: short captions, the full words in the hint.
+QAction *pageAction(QToolBar *bar, const char16_t *caption, const QString &name, const QString &hint)
 {
-    QAction *action = bar->addAction(bar->style()->standardIcon(icon), hint);
+    QAction *action = bar->addAction(QString::fromUtf16(caption));
     action->setObjectName(name);
     Hints::apply(action, hint);
     return action;
@@ -103,15 +103,14 @@ ReportPreview::ReportPreview(std::unique_ptr<TForm24> report, Prompter &prompter
     for (QPushButton *button : {print, setup, pdf, close})
         bar->addWidget(button);
     bar->addSeparator();
-    QAction *first = pageAction(bar, QStyle::SP_MediaSkipBackward, QStringLiteral("PrvniStrana"), QStringLiteral("První strana"));
-    QAction *previous = pageAction(bar, QStyle::SP_MediaSeekBackward, QStringLiteral("PredchoziStrana"),
-                                   QStringLiteral("Předchozí strana"));
+    QAction *first = pageAction(bar, u"|◀", QStringLiteral("PrvniStrana"), QStringLiteral("První strana"));
+    QAction *previous = pageAction(bar, u"◀", QStringLiteral("PredchoziStrana"), QStringLiteral("Předchozí strana"));
     m_pageNumber = new QLabel(bar);
     m_pageNumber->setObjectName(QStringLiteral("CisloStrany"));
     m_pageNumber->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(m_pageNumber);
-    QAction *next = pageAction(bar, QStyle::SP_MediaSeekForward, QStringLiteral("DalsiStrana"), QStringLiteral("Další strana"));
-    QAction *last = pageAction(bar, QStyle::SP_MediaSkipForward, QStringLiteral("PosledniStrana"), QStringLiteral("Poslední strana"));
+    QAction *next = pageAction(bar, u"▶", QStringLiteral("DalsiStrana"), QStringLiteral("Další strana"));
+    QAction *last = pageAction(bar, u"▶|", QStringLiteral("PosledniStrana"), QStringLiteral("Poslední strana"));
     bar->addSeparator();
     QAction *zoomIn = zoomAction(bar, QStringLiteral("Zvětšit"), QStringLiteral("Zvetsit"), QStringLiteral("Zvětšit stránku"));
     QAction *zoomOut = zoomAction(bar, QStringLiteral("Zmenšit"), QStringLiteral("Zmensit"), QStringLiteral("Zmenšit stránku"));
