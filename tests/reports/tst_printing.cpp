@@ -233,15 +233,24 @@ private slots:
         ReportPreview *preview = openPreview();
         QVERIFY(preview);
         QCOMPARE(preview->pageView()->pageCount(), 0);
-        m_prompter().fileNames = {dir.filePath(u"x.pdf"_s)};
+        m_prompter().fileNames = {dir.filePath(u"x.pdf"_s), dir.filePath(u"x.pdf"_s)};
         for (const QString &name : {u"Tisk"_s, u"UlozitPdf"_s}) {
             m_prompter().messages.clear();
             QTest::mouseClick(button(preview, name), Qt::LeftButton);
             QCOMPARE(m_prompter().messages, QStringList{u"Tabulka nemá žádné záznamy, sestava nemá žádnou stránku."_s});
         }
         QVERIFY(m_prompter().questions.isEmpty());
-        QCOMPARE(m_prompter().fileNames.size(), 1);
+        QCOMPARE(m_prompter().fileNames.size(), 2);
         QVERIFY(!QFile::exists(dir.filePath(u"x.pdf"_s)));
+
+        // A record written since (by the record window) is printed.
+        appendRows(*openLedger(u"Kveten.db"_s), {u"4.5.2009;Nájem;-8000"_s});
+        m_prompter().messages.clear();
+        QTest::mouseClick(button(preview, u"UlozitPdf"_s), Qt::LeftButton);
+        QVERIFY(m_prompter().messages.isEmpty());
+        QFile file(dir.filePath(u"x.pdf"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(pdfPages(file.readAll()).value(0).contains(u"Nájem"_s));
     }
 
     // Without a printer, "Tisk" and "Nastavení tisku" say so and offer the

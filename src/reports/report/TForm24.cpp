@@ -32,6 +32,13 @@ bool TForm24::PrMesic(const QString &key, const QString &caption)
     return true;
 }
 
+bool TForm24::isEmpty() const
+{
+    bool any = false;
+    m_table.readShownRows({}, [&any](const QVector<QVariant> &) { any = true; });
+    return !any;
+}
+
 ReportContent TForm24::content() const
 {
     ReportContent report{m_title, m_clock.today(), {}};

@@ -27,7 +27,9 @@ public:
 
     const QString &title() const { return m_title; }
     Table &table() { return m_table; }
-    bool isEmpty() const { return !m_table.isOpen() || m_table.isEmpty(); }
+    // No records in the file now (another window may have written to it
+    // since the report opened it).
+    bool isEmpty() const;
 
     // The title, today's date and the records in table order, in their
     // display forms.
