@@ -6,6 +6,7 @@
 #include "core/app/mainwindow/THlavni_Formular.h"
 #include "graphs/Registration.h"
 #include "records/Registration.h"
+#include "reports/Registration.h"
 #include "records/window/RecordSeams.h"
 
 namespace {
@@ -37,5 +38,6 @@ void registerSubsystems(AppContext &context)
     registerCalculatorWindow(context);
     registerRecords(context);
     registerGraphs(context);
+    registerReports(context);
     connectGraphButton(context);
 }

@@ -10,6 +10,7 @@ packages=(
   qt6-translations-l10n           # Qt's own dialogs in Czech (qtbase_cs.qm)
   libsqlite3-dev sqlite3          # the table engine, and the tool to look into tables
   xvfb xauth                      # a virtual display when there is no desktop
+  poppler-utils                   # pdftotext: the report tests read their PDF back
 )
 
 missing=()

@@ -134,8 +134,13 @@ void MainCommands::print(const QString &code, const QString &title)
         throw;
     }
     status.setBusy(false);
-    if (report)
-        report->exec();
+    if (!report)
+        return;
+    // The preview does not block the other windows; it and its report live
+    // until it is closed.
+    QDialog *preview = report.release();
+    preview->setAttribute(Qt::WA_DeleteOnClose);
+    preview->show();
 }
 
 void MainCommands::printMonth(int m) { print(printMonthCode(m), QString()); }
