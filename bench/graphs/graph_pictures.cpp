@@ -1,5 +1,6 @@
 // Saves the chart of each of the eight graph kinds for a fixed January (and
-// an empty rest of the year) as BMP and PNG files in the given folder.
+// an empty rest of the year) as BMP and PNG files in the given folder, with
+// the whole window, its menu and the special functions window.
 //
 //     QT_QPA_PLATFORM=offscreen ./graph_pictures OUTDIR
 
@@ -7,6 +8,9 @@
 
 #include "graphs/points/GraphKind.h"
 #include "graphs/window/TForm4.h"
+#include "graphs/window/TFrmSpec.h"
+
+#include <QMenu>
 
 #include <QApplication>
 #include <QDir>
@@ -38,6 +42,13 @@ int main(int argc, char **argv)
         image.save(out.filePath(QString(name).replace(QStringLiteral(".bmp"), QStringLiteral(".png"))), "PNG");
         window->grab().save(out.filePath(QStringLiteral("window_") + QString(name).replace(QStringLiteral(".bmp"), QStringLiteral(".png"))));
         std::printf("%s\n", qPrintable(out.filePath(name)));
+        if (i == 0) {
+            // The special functions and the window's menu, once.
+            window->openSpecialFunctions();
+            window->specialFunctions()->grab().save(out.filePath(QStringLiteral("special_functions.png")));
+            window->popup()->adjustSize();
+            window->popup()->grab().save(out.filePath(QStringLiteral("popup.png")));
+        }
         window->accept();
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "graphs/points/GraphBuilder.h"
 #include "graphs/window/TForm4.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/format/Locale.h"
 #include "core/data/platform/Clock.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace {
 RegFlags placement() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::SpecialFunctions)); }
@@ -64,7 +66,14 @@ TFrmSpec::TFrmSpec(TForm4 &graph, QString kind, Prompter &prompter, const Clock 
     connect(apply, &QPushButton::clicked, this, [this] { this->apply(); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *grid = new QGridLayout(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto *frame = new DialogFrame(this);
+    frame->setKeys([this] { this->apply(); }, [this] { accept(); });
+    addProgramCaptionBand(*frame, outer);
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(10, 8, 10, 10);
+    outer->addLayout(grid);
     grid->addWidget(m_expenses, 0, 0, 1, 2);
     grid->addWidget(m_incomes, 1, 0, 1, 2);
     grid->addWidget(m_virtual, 2, 0, 1, 2);

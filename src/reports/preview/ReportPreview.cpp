@@ -1,5 +1,7 @@
 #include "reports/preview/ReportPreview.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
+
 #include "core/data/platform/AtomicFile.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/Prompter.h"
@@ -136,11 +138,7 @@ ReportPreview::ReportPreview(std::unique_ptr<TForm24> report, Prompter &prompter
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(m_pageView, 1);
-    const IniStore settings(Paths::inProgramFolder(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
-    QColor captionColour = Colours::fromValue(settings.read(Key::GradientColor));
-    if (!captionColour.isValid())
-        captionColour = palette().color(QPalette::Highlight);
-    frame->addCaptionBand(layout, settings.read(Key::GradientCaption1), captionColour);
+    addProgramCaptionBand(*frame, layout);
     showPageNumber();
 }
 
