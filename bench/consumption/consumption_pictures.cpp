@@ -11,6 +11,8 @@
 #include "core/data/engine/Table.h"
 #include "core/data/platform/PlatformServices.h"
 #include "core/data/platform/Prompter.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,6 +95,10 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
     QDir::setCurrent(folder.path());
     Catalogue::createTables(folder.path());
+    // The delivered look: the caption band on its gradient.
+    IniStore look(QDir(folder.path()).filePath(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
+    look.write(Key::GradientCaption1, true);
+    look.write(Key::GradientColor, 16711680);
 
     fill(QStringLiteral("Spvodat.DB"), months(100, 3.4567, QStringLiteral("Kc/m3"), QStringLiteral("25,5"), 4), {Meters::water()});
     fill(QStringLiteral("SPVodaS.db"), months(250, 6.25, QStringLiteral("Kc/m3"), QStringLiteral("31,456"), 3), {Meters::water()});

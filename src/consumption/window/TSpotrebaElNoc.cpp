@@ -9,6 +9,7 @@
 #include "widgets/Hints.h"
 #include "widgets/TableGrid.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 
 namespace {
@@ -58,13 +59,17 @@ TSpotrebaElNoc::TSpotrebaElNoc(Prompter &prompter, QWidget *parent)
     QPushButton *carry1 = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("Poc1"), carryHint,
                                  {300, 6, 150, 25});
     QPushButton *carry2 = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("Poc2"), carryHint,
-                                 {570, 6, 150, 25});
+                                 {550, 6, 150, 25});
 
     m_grid = new LogGrid(*m_log, nightColumns(), prompter, surface());
     m_grid->grid()->setObjectName(QStringLiteral("El"));
     Hints::apply(m_grid->grid(), QStringLiteral("Evidence spotřeby elektřiny"));
     m_grid->grid()->setGeometry(8, 34, 777, 236);
-    m_grid->setColumnWidths({70, 80, 80, 85, 85, 85, 85, 85});
+    m_grid->setColumnWidths({70, 72, 72, 82, 82, 82, 82, 82});
+    // Nine columns: their titles take two lines.
+    QHeaderView *titles = m_grid->grid()->horizontalHeader();
+    titles->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    titles->setFixedHeight(2 * titles->fontMetrics().height() + 8);
 
     QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
                              {705, 280, 80, 27});
