@@ -86,6 +86,13 @@ void TableGrid::keyPressEvent(QKeyEvent *event)
         appendRow();
         return;
     }
+    // Tab in the last cell of fixed rows is refused once, here: the view
+    // would otherwise ask again while it looks for the next focus.
+    if (!m_newRowsAllowed && plain && event->key() == Qt::Key_Tab && isLastCell(currentIndex())) {
+        appendRow();
+        event->accept();
+        return;
+    }
     if (rows == 0 && !event->text().isEmpty() && event->text().at(0).isPrint()) {
         if (!m_newRowsAllowed) {
             emit newRowRefused();

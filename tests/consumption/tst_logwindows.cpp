@@ -252,22 +252,28 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("grid");
         QTest::addColumn<bool>("tab");
-        QTest::newRow("water, Down") << u"water"_s << u"SV"_s << false;
-        QTest::newRow("electricity, Tab") << u"electricity"_s << u"El"_s << true;
-        QTest::newRow("gas, Down") << u"gas"_s << u"El"_s << false;
-        QTest::newRow("night, Down") << u"night"_s << u"El"_s << false;
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("water, Down") << u"water"_s << u"SV"_s << false << false;
+        QTest::newRow("electricity, Tab") << u"electricity"_s << u"El"_s << true << false;
+        QTest::newRow("gas, Down") << u"gas"_s << u"El"_s << false << false;
+        QTest::newRow("gas, Tab out of an editor") << u"gas"_s << u"El"_s << true << true;
+        QTest::newRow("night, Down") << u"night"_s << u"El"_s << false << false;
+        QTest::newRow("night, Down out of an editor") << u"night"_s << u"El"_s << false << true;
     }
     void thirteenthRowIsRefused()
     {
         QFETCH(QString, kind);
         QFETCH(QString, grid);
         QFETCH(bool, tab);
+        QFETCH(bool, editing);
         auto window = makeWindow(kind, *m_prompter);
         QVERIFY(showActive(*window));
         TableGrid *log = gridNamed(*window, grid);
         const int lastColumn = log->model()->columnCount() - 1;
         goTo(log, 11, tab ? lastColumn : Start);
-        QTest::keyClick(log, tab ? Qt::Key_Tab : Qt::Key_Down);
+        if (editing)
+            typeIntoCell(log, u"7"_s);
+        QTest::keyClick(editing ? QApplication::focusWidget() : log, tab ? Qt::Key_Tab : Qt::Key_Down);
         QCOMPARE(m_prompter->messages, QStringList{ConsumptionLog::RefusalMessage});
         QCOMPARE(log->model()->rowCount(), 12);
         QCOMPARE(log->currentIndex().row(), 11);

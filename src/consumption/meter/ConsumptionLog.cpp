@@ -118,8 +118,8 @@ Money ConsumptionLog::total()
     {
         ControlsSuspended suspended(m_table);
         // Every row is worked out before its amount is read, so a row just
-        // typed into counts with its new amount.
-        for (first(); !m_table.eof(); next()) {
+        // typed into counts with its new amount; the move on needs no more.
+        for (first(); !m_table.eof(); m_table.next()) {
             recomputeRow();
             sum += m_table.field(amountField).asMoney();
         }

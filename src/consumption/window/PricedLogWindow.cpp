@@ -39,31 +39,31 @@ QList<LogColumn> pricedColumns(const QString &priceField, const QString &priceTi
 }
 
 PricedLogWindow::PricedLogWindow(Prompter &prompter, PlatformServices &services, QWidget *parent,
-                                 const QString &caption, QSize size, bool closeBox, const std::vector<LogSpec> &logs,
+                                 const QString &caption, QSize size, bool closeBox, const std::vector<LogSetup> &logs,
                                  const QString &converter)
     : LogWindowFrame(prompter, parent, caption, size, closeBox)
 {
     QList<Table *> tables;
-    for (const LogSpec &spec : logs) {
+    for (const LogSetup &setup : logs) {
         auto log = std::make_unique<Log>();
         log->table.setFolder(Catalogue::DataFolder);
-        log->table.setTableName(spec.fileName);
-        log->log = std::make_unique<ConsumptionLog>(log->table, QList<Meter>{spec.meter()});
+        log->table.setTableName(setup.fileName);
+        log->log = std::make_unique<ConsumptionLog>(log->table, QList<Meter>{setup.meter()});
         tables << &log->table;
         m_logs.push_back(std::move(log));
     }
     // FormCreate: the tables, or their converter.
-    m_open = LogOpening::openOrConvert(tables, Paths::executableFolder(), converter, prompter, services);
+    LogOpening::openOrConvert(tables, Paths::executableFolder(), converter, prompter, services);
 
     for (std::size_t i = 0; i < m_logs.size(); ++i) {
         Log &log = *m_logs[i];
-        const LogSpec &spec = logs[i];
-        log.grid = new LogGrid(*log.log, spec.columns, prompter, surface());
-        log.grid->grid()->setObjectName(spec.gridName);
-        Hints::apply(log.grid->grid(), spec.gridHint);
-        log.totalButton = button(QStringLiteral("Spočítat celkem"), spec.gridName + QStringLiteral("Celkem"),
+        const LogSetup &setup = logs[i];
+        log.grid = new LogGrid(*log.log, setup.columns, prompter, surface());
+        log.grid->grid()->setObjectName(setup.gridName);
+        Hints::apply(log.grid->grid(), setup.gridHint);
+        log.totalButton = button(QStringLiteral("Spočítat celkem"), setup.gridName + QStringLiteral("Celkem"),
                                  QStringLiteral("Spočítá celkovou částku za 1 rok"), {});
-        log.total = label(spec.totalPlaceholder, spec.totalName, {});
+        log.total = label(setup.totalPlaceholder, setup.totalName, {});
         log.total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int index = int(i);
         connect(log.totalButton, &QPushButton::clicked, this, [this, index] { showTotal(index); });
@@ -89,9 +89,7 @@ PricedLogWindow::~PricedLogWindow()
 
 LogGrid *PricedLogWindow::logGrid(int index) const { return m_logs.at(std::size_t(index))->grid; }
 
-Table *PricedLogWindow::table(int index) const { return &m_logs.at(std::size_t(index))->table; }
 
-QLabel *PricedLogWindow::totalLabel(int index) const { return m_logs.at(std::size_t(index))->total; }
 
 void PricedLogWindow::placeLog(int index, QRect grid, QRect totalButton, QRect total)
 {

@@ -23,13 +23,12 @@ class PricedLogWindow : public LogWindowFrame
 public:
     ~PricedLogWindow() override;
 
-    // The log `index` (0 the first) and its grid.
+    // The grid of log `index` (0 the first).
     LogGrid *logGrid(int index) const;
-    Table *table(int index) const;
-    // False when its tables could not be opened (the converter was started).
-    bool tablesOpen() const { return m_open; }
 
-    struct LogSpec
+    // What a window tells of each of its logs: the table file, the meter,
+    // the columns and the names of the controls.
+    struct LogSetup
     {
         QString fileName;
         Meter (*meter)();
@@ -42,13 +41,12 @@ public:
 
 protected:
     PricedLogWindow(Prompter &prompter, PlatformServices &services, QWidget *parent, const QString &caption,
-                    QSize size, bool closeBox, const std::vector<LogSpec> &logs, const QString &converter);
+                    QSize size, bool closeBox, const std::vector<LogSetup> &logs, const QString &converter);
 
     // ReCalc: the total of log `index` into its label.
     void showTotal(int index);
     // The carry-over of log `index`.
     void carryOver(int index);
-    QLabel *totalLabel(int index) const;
     void placeLog(int index, QRect grid, QRect totalButton, QRect totalLabel);
 
     void writePending() override;
@@ -57,7 +55,6 @@ protected:
 private:
     struct Log;
     std::vector<std::unique_ptr<Log>> m_logs;
-    bool m_open = false;
     bool m_closing = false;
 };
 

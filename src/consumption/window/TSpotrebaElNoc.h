@@ -21,7 +21,6 @@ public:
     ~TSpotrebaElNoc() override;
 
     LogGrid *logGrid() const { return m_grid; }
-    Table &table() const { return *m_table; }
 
     void SjednSazbyClick();
     void Poc1Click();

@@ -14,7 +14,7 @@ namespace {
 
 using Shown = LogColumn::Shown;
 
-std::vector<PricedLogWindow::LogSpec> waterLogs()
+std::vector<PricedLogWindow::LogSetup> waterLogs()
 {
     return {
         // Hot water shows its money as "0.00 Kč/m3" and "0.00 Kč", cold
