@@ -1,6 +1,7 @@
 #include "Subsystems.h"
 
 #include "calc/dialog/Registration.h"
+#include "consumption/Registration.h"
 #include "core/app/context/AppContext.h"
 #include "core/app/mainwindow/MainMenus.h"
 #include "core/app/mainwindow/THlavni_Formular.h"
@@ -39,5 +40,6 @@ void registerSubsystems(AppContext &context)
     registerRecords(context);
     registerGraphs(context);
     registerReports(context);
+    registerConsumption(context);
     connectGraphButton(context);
 }

@@ -16,7 +16,7 @@ cd "$root"
 
 # The logic folders of the subsystems; they may include only the data
 # library, the evaluator and each other.
-logic_folders=(src/records/ledger src/core/app/commands src/graphs/points src/reports/report)
+logic_folders=(src/records/ledger src/core/app/commands src/graphs/points src/reports/report src/consumption/meter)
 
 layer_of() {
   case "$1" in

@@ -34,9 +34,15 @@ void TableGrid::showTable(TableModel *model, Guard guard)
     connect(model, &QAbstractItemModel::rowsInserted, this, followTable);
     // The user moved to another row: the table follows (posting the row left).
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, model](const QModelIndex &current, const QModelIndex &previous) {
-                if (current.isValid() && current.row() != previous.row() && !m_takingRowsAway)
-                    model->setCurrentRow(current.row());
+            [this, model, showRow](const QModelIndex &current, const QModelIndex &previous) {
+                if (!current.isValid() || current.row() == previous.row() || m_takingRowsAway)
+                    return;
+                const bool leaving = model->table().isOpen() && current.row() != model->table().controlCurrentRow();
+                if (leaving && m_leaveCheck && !m_leaveCheck()) {
+                    showRow(model->table().controlCurrentRow());
+                    return;
+                }
+                model->setCurrentRow(current.row());
             });
     connect(this, &TableGrid::appendRequested, this, [this, model, guard] {
         guard([model] { model->table().append(); });
@@ -80,14 +86,30 @@ void TableGrid::keyPressEvent(QKeyEvent *event)
         appendRow();
         return;
     }
-    if (rows == 0 && !event->text().isEmpty() && event->text().at(0).isPrint())
+    // Tab in the last cell of fixed rows is refused once, here: the view
+    // would otherwise ask again while it looks for the next focus.
+    if (!m_newRowsAllowed && plain && event->key() == Qt::Key_Tab && isLastCell(currentIndex())) {
+        appendRow();
+        event->accept();
+        return;
+    }
+    if (rows == 0 && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        if (!m_newRowsAllowed) {
+            emit newRowRefused();
+            return;
+        }
         emit appendRequested(); // then the key starts editing the new row
+    }
     QTableView::keyPressEvent(event);
 }
 
 void TableGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (model() && model()->rowCount() == 0) {
+        if (!m_newRowsAllowed) {
+            emit newRowRefused();
+            return;
+        }
         emit appendRequested();
         if (currentIndex().isValid())
             edit(currentIndex());
@@ -113,6 +135,10 @@ bool TableGrid::appendRow()
     // The typing of an open editor belongs to the row being left, which the
     // new row posts.
     commitOpenEditor();
+    if (!m_newRowsAllowed) {
+        emit newRowRefused();
+        return false;
+    }
     const int rows = model() ? model()->rowCount() : 0;
     emit appendRequested();
     return model() && model()->rowCount() > rows;

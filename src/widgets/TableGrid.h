@@ -35,9 +35,22 @@ public:
     using Guard = std::function<bool(const std::function<void()> &work)>;
     void showTable(TableModel *model, Guard guard);
 
+    // Runs before the table's cursor follows the user to another row, with
+    // the table still on the row being left (and its typing written into
+    // it); false keeps the grid and the table on that row.
+    using RowLeaveCheck = std::function<bool()>;
+    void setRowLeaveCheck(RowLeaveCheck check) { m_leaveCheck = std::move(check); }
+
+    // A table of fixed rows: what would ask for a new row (Down on the last
+    // row, Tab in the last cell, typing into an empty grid) is refused
+    // instead (newRowRefused) and the cursor stays.
+    void setNewRowsAllowed(bool allowed) { m_newRowsAllowed = allowed; }
+
 signals:
     // A new row at the end, before the key that asked for it is handled.
     void appendRequested();
+    // A new row was asked for in a grid that takes none.
+    void newRowRefused();
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -52,6 +65,8 @@ private:
     bool appendRow();
 
     bool m_takingRowsAway = false;
+    bool m_newRowsAllowed = true;
+    RowLeaveCheck m_leaveCheck;
 };
 
 // A drop-down cell editor of a TableGrid. While its list is closed the

@@ -142,6 +142,43 @@ private slots:
         QCOMPARE(combo.currentText(), QStringLiteral("3.2.2009"));
     }
 
+    // A grid of fixed rows: every way of asking for a new row is refused
+    // and the cursor stays where it was.
+    void tableGridOfFixedRowsRefusesNewRows_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Down on the last row") << 2 << 0 << int(Qt::Key_Down);
+        QTest::newRow("Tab in the last cell") << 2 << 2 << int(Qt::Key_Tab);
+        QTest::newRow("typing into an empty grid") << 0 << 0 << int(Qt::Key_A);
+    }
+    void tableGridOfFixedRowsRefusesNewRows()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, column);
+        QFETCH(int, key);
+        QStandardItemModel model(rows, 3);
+        TableGrid grid;
+        grid.setModel(&model);
+        grid.setNewRowsAllowed(false);
+        int appended = 0;
+        int refused = 0;
+        connect(&grid, &TableGrid::appendRequested, &grid, [&] { ++appended; });
+        connect(&grid, &TableGrid::newRowRefused, &grid, [&] { ++refused; });
+        grid.show();
+        grid.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&grid));
+        const QModelIndex start = rows > 0 ? model.index(rows - 1, column) : QModelIndex();
+        grid.setCurrentIndex(start);
+        QTest::keyClick(&grid, Qt::Key(key));
+        QCOMPARE(refused, 1);
+        QCOMPARE(appended, 0);
+        QCOMPARE(model.rowCount(), rows);
+        QCOMPARE(grid.currentIndex(), start);
+        QVERIFY(!grid.isEditing());
+    }
+
     // The caption band carries the title, also when the title changes.
     void captionBandFollowsTheTitle()
     {

@@ -1,0 +1,180 @@
+#include "consumption/meter/ConsumptionLog.h"
+
+#include "consumption/meter/MeterArithmetic.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/Table.h"
+#include "core/data/format/Locale.h"
+
+namespace {
+
+// Display updates of the grids suspended for a walk, whatever ends it.
+class ControlsSuspended
+{
+public:
+    explicit ControlsSuspended(Table &table) : m_table(table) { m_table.disableControls(); }
+    ~ControlsSuspended() { m_table.enableControls(); }
+    ControlsSuspended(const ControlsSuspended &) = delete;
+    ControlsSuspended &operator=(const ControlsSuspended &) = delete;
+
+private:
+    Table &m_table;
+};
+
+} // namespace
+
+namespace Meters {
+
+Meter water()
+{
+    return {QStringLiteral("Pocatek"), QStringLiteral("Konec"), QStringLiteral("Spotreba"), QStringLiteral("Kc/m3"),
+            QStringLiteral("Castka"), 3, 1.0, false};
+}
+
+Meter electricity()
+{
+    return {QStringLiteral("Pocatek"), QStringLiteral("Konec"), QStringLiteral("Spotreba"), QStringLiteral("Kc/KWh"),
+            QStringLiteral("Castka"), 1, 1.0, false};
+}
+
+Meter gas()
+{
+    // The energy content of gas is taken as a fixed 10.5 kWh per m3.
+    return {QStringLiteral("Pocatek"), QStringLiteral("Konec"), QStringLiteral("Spotreba"), QStringLiteral("Kc/m3"),
+            QStringLiteral("Castka"), 3, 10.5, false};
+}
+
+} // namespace Meters
+
+const QString ConsumptionLog::RefusalMessage = QStringLiteral("Zde nemůžete vkládat další položky !");
+
+ConsumptionLog::ConsumptionLog(Table &table, QList<Meter> meters) : m_table(table), m_meters(std::move(meters)) {}
+
+double ConsumptionLog::reading(const QString &field) const { return m_table.field(field).asDouble(); }
+
+void ConsumptionLog::recomputeRow()
+{
+    if (!m_table.isOpen() || m_table.isEmpty())
+        return;
+    if (m_table.state() == Table::State::Browse)
+        m_table.edit();
+    for (const Meter &meter : m_meters)
+        for (const QString &name : {meter.start, meter.end})
+            if (m_table.field(name).asString().isEmpty())
+                m_table.field(name).setDouble(0);
+    for (const Meter &meter : m_meters) {
+        const double start = reading(meter.start);
+        const double end = reading(meter.end);
+        if (meter.wholeReadings) {
+            for (double value : {start, end}) {
+                if (!MeterArithmetic::wholeReading(value)) {
+                    // The typed readings are kept; the user puts this one right.
+                    m_table.post();
+                    throw EngineError(QStringLiteral("„%1“ není platné celé číslo. Stavy elektroměru se zapisují "
+                                                     "v celých kWh.")
+                                          .arg(Locale::number(value)));
+                }
+            }
+        }
+        const double used = MeterArithmetic::consumption(start, end);
+        m_table.field(meter.consumption).setDouble(used);
+        if (!meter.price.isEmpty())
+            m_table.field(meter.amount).setMoney(MeterArithmetic::amount(
+                used, m_table.field(meter.price).asMoney(), meter.consumptionDecimals, meter.energyPerUnit));
+    }
+    m_table.post();
+}
+
+void ConsumptionLog::postPending()
+{
+    if (m_table.isOpen() && m_table.state() != Table::State::Browse)
+        m_table.post();
+}
+
+void ConsumptionLog::first()
+{
+    recomputeRow();
+    m_table.first();
+}
+
+void ConsumptionLog::next()
+{
+    recomputeRow();
+    m_table.next();
+}
+
+void ConsumptionLog::prior()
+{
+    recomputeRow();
+    m_table.prior();
+}
+
+Money ConsumptionLog::total()
+{
+    if (!m_table.isOpen() || m_table.isEmpty() || m_meters.isEmpty() || m_meters.first().amount.isEmpty())
+        return Money();
+    const Table::Bookmark place = m_table.bookmark();
+    const QString amountField = m_meters.first().amount;
+    Money sum;
+    {
+        ControlsSuspended suspended(m_table);
+        // Every row is worked out before its amount is read, so a row just
+        // typed into counts with its new amount; the move on needs no more.
+        for (first(); !m_table.eof(); m_table.next()) {
+            recomputeRow();
+            sum += m_table.field(amountField).asMoney();
+        }
+        if (m_table.bookmarkValid(place))
+            m_table.gotoBookmark(place);
+    }
+    return sum;
+}
+
+void ConsumptionLog::carryOver(int meter)
+{
+    if (!m_table.isOpen() || m_table.isEmpty() || meter < 0 || meter >= m_meters.size())
+        return;
+    const Meter &which = m_meters.at(meter);
+    ControlsSuspended suspended(m_table);
+    prior();
+    const QVariant endReading = m_table.field(which.end).value();
+    next();
+    m_table.edit();
+    m_table.field(which.start).setValue(endReading);
+    m_table.post();
+}
+
+QString ConsumptionLog::totalText(Money total) { return QStringLiteral("Celkem: ") + Locale::money(total); }
+
+// ---------------------------------------------------------------- night tariff
+
+const QString NightTariffLog::EqualiseTitle = QStringLiteral("Dotaz");
+const QString NightTariffLog::EqualiseQuestion = QStringLiteral("Přejete si nastavit všechny sazby podle měsíce Ledna ?");
+
+NightTariffLog::NightTariffLog(Table &table)
+    : ConsumptionLog(table,
+                     {Meter{QStringLiteral("Pocatek01"), QStringLiteral("Konec01"), QStringLiteral("Spotreba01"), {}, {},
+                            0, 1.0, true},
+                      Meter{QStringLiteral("Pocatek02"), QStringLiteral("Konec02"), QStringLiteral("Spotreba02"), {}, {},
+                            0, 1.0, true}})
+{
+}
+
+void NightTariffLog::equaliseRates()
+{
+    Table &rates = table();
+    if (!rates.isOpen() || rates.isEmpty())
+        return;
+    const QString day = QStringLiteral("SazbaDen");
+    const QString night = QStringLiteral("SazbaNoc");
+    ControlsSuspended suspended(rates);
+    first();
+    const QVariant januaryDay = rates.field(day).value();
+    const QVariant januaryNight = rates.field(night).value();
+    // Each row is worked out as the cursor leaves it, as on any walk.
+    for (next(); !rates.eof(); next()) {
+        rates.edit();
+        rates.field(day).setValue(januaryDay);
+        rates.field(night).setValue(januaryNight);
+        rates.post();
+    }
+}

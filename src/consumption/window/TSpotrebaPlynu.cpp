@@ -1,0 +1,35 @@
+#include "consumption/window/TSpotrebaPlynu.h"
+
+#include "consumption/meter/ConsumptionLog.h"
+#include "consumption/meter/LogOpening.h"
+#include "consumption/window/LogGrid.h"
+#include "widgets/TableGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+TSpotrebaPlynu::TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent)
+    : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby Plynu"), QSize(729, 317), true,
+                      {{QStringLiteral("SPPlyn.db"), &Meters::gas,
+                        pricedColumns(QStringLiteral("Kc/m3"), QStringLiteral("Kč/kWh"), LogColumn::Shown::Fixed, 3,
+                                      QStringLiteral("m3"), QStringLiteral("Kč/kWh")),
+                        QStringLiteral("El"), QStringLiteral("Evidence spotřeby plynu"), QStringLiteral("C1"),
+                        QStringLiteral("Celkem: ? Kč")}},
+                      LogOpening::GasConverter)
+{
+    setObjectName(QStringLiteral("SpotrebaPlynu"));
+    label(QStringLiteral("Plyn:"), QStringLiteral("Label1"), {8, 10, 120, 20});
+    QLabel *energy = label(QStringLiteral("1m3 = 10,5kWh"), QStringLiteral("Label2"), {300, 10, 160, 20});
+    QFont bold = energy->font();
+    bold.setBold(true);
+    energy->setFont(bold);
+    QPushButton *carry = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("VypocitaPocStav"),
+                                QStringLiteral("Vloží počáteční stav z minulého měsíce"), {571, 6, 150, 25});
+    placeLog(0, {8, 34, 713, 236}, {8, 280, 130, 27}, {150, 280, 370, 27});
+    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
+                             {641, 280, 80, 27});
+    connect(carry, &QPushButton::clicked, this, &TSpotrebaPlynu::VypocitaPocStavClick);
+    connect(ok, &QPushButton::clicked, this, &TSpotrebaPlynu::OKClick);
+    logGrid(0)->setColumnWidths({100, 115, 115, 115, 115});
+    logGrid(0)->grid()->setFocus();
+}
