@@ -91,6 +91,7 @@ int main(int argc, char **argv)
     qputenv("ROZVAHON_FAKE_PLATFORM", "1");
     QApplication app(argc, argv);
     const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
+    QDir().mkpath(out);
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
     QDir::setCurrent(folder.path());
