@@ -18,21 +18,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include "../support/SilentPrompter.h"
 #include <cstdio>
 
 namespace {
 
-class SilentPrompter final : public Prompter
-{
-public:
-    bool ask(const QString &, const QString &, int) override { return false; }
-    void message(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<int> chooseColor(int) override { return std::nullopt; }
-};
-
-// Readings of the first months of a log: "field=value" pairs per row.
 // Readings of the first months of a log: "field=value" pairs per row; then
 // every month is worked out, as a walk of the log does.
 void fill(const QString &file, const QList<QStringList> &rows, const QList<Meter> &meters)

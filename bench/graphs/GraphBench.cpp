@@ -1,4 +1,5 @@
 #include "GraphBench.h"
+#include "../support/SilentPrompter.h"
 
 #include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
@@ -12,16 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-
-class GraphBench::SilentPrompter final : public Prompter
-{
-public:
-    bool ask(const QString &, const QString &, int) override { return false; }
-    void message(const QString &text) override { qWarning("%s", qPrintable(text)); }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<int> chooseColor(int) override { return std::nullopt; }
-};
 
 GraphBench::GraphBench()
     : m_prompter(std::make_unique<SilentPrompter>()), m_clock(QDateTime(QDate(2009, 1, 20), QTime(9, 41, 7)))

@@ -26,7 +26,6 @@ public:
     std::unique_ptr<TForm4> open(const QString &kind, QSize size);
 
 private:
-    class SilentPrompter;
     QTemporaryDir m_dir;
     std::unique_ptr<Prompter> m_prompter;
     FixedClock m_clock;

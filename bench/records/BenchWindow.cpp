@@ -1,4 +1,5 @@
 #include "BenchWindow.h"
+#include "../support/SilentPrompter.h"
 
 #include "calc/dialog/Registration.h"
 #include "core/app/context/AppContext.h"
@@ -10,16 +11,6 @@
 #include "records/window/TForm3.h"
 
 #include <QDir>
-
-class BenchWindow::SilentPrompter final : public Prompter
-{
-public:
-    bool ask(const QString &, const QString &, int) override { return false; }
-    void message(const QString &text) override { qWarning("%s", qPrintable(text)); }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<int> chooseColor(int) override { return std::nullopt; }
-};
 
 BenchWindow::BenchWindow()
     : m_prompter(std::make_unique<SilentPrompter>()), m_clock(QDateTime(QDate(2009, 1, 20), QTime(9, 41, 7)))

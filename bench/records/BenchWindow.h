@@ -24,7 +24,6 @@ public:
     std::unique_ptr<TForm3> open(const QString &file, const QString &title, bool remembersPlacement = false);
 
 private:
-    class SilentPrompter;
     QTemporaryDir m_dir;
     std::unique_ptr<Prompter> m_prompter;
     FixedClock m_clock;
