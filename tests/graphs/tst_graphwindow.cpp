@@ -10,6 +10,7 @@
 #include "graphs/Registration.h"
 #include "graphs/points/GraphKind.h"
 #include "graphs/window/GraphChart.h"
+#include "graphs/window/GraphView.h"
 #include "graphs/window/TForm4.h"
 #include "graphs/window/TFrmSpec.h"
 #include "support/ScriptedPrompter.h"
@@ -203,6 +204,38 @@ private slots:
         QCOMPARE(window->entry(TForm4::Entry::Monochrome)->isEnabled(), afterTwoZoomsIn == 100);
         window->zoomToStandard();
         QCOMPARE(window->zoomPercent(), 100);
+    }
+
+    // A drag zooms the chart (and monochrome is offered no more), unless
+    // the chart is monochrome; a double click closes the window.
+    void mouseOnTheChart_data()
+    {
+        QTest::addColumn<bool>("monochrome");
+        QTest::newRow("colour") << false;
+        QTest::newRow("monochrome") << true;
+    }
+    void mouseOnTheChart()
+    {
+        QFETCH(bool, monochrome);
+        auto window = open(QString(), QStringLiteral("Leden.db"), QSize(800, 600));
+        window->setMonochrome(monochrome);
+        QWidget *surface = window->view()->viewport();
+        const QRectF plot = window->chart()->plotArea();
+        const QPoint from = window->view()->mapFromScene(plot.center() - QPointF(100, 80));
+        const QPoint to = window->view()->mapFromScene(plot.center() + QPointF(100, 80));
+        QAbstractAxis *bottom = window->chart()->bottomAxis();
+        const QVariant before = bottom->property("min");
+        QTest::mousePress(surface, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, surface->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(surface, &move);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, to);
+        QCOMPARE(bottom->property("min") != before, !monochrome);
+        QCOMPARE(window->entry(TForm4::Entry::Monochrome)->isEnabled(), monochrome);
+
+        QTest::mouseDClick(surface, Qt::LeftButton, {}, window->view()->mapFromScene(plot.center()));
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        QVERIFY(!runFlags().read(Key::Reg::FrmGraf));
+        QVERIFY(AppContext::instance().orders.graph.kind.isEmpty());
     }
 
     void togglesShowTicksOnlyWhileOneIsOn()

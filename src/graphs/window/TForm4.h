@@ -68,6 +68,7 @@ public:
     QImage chartImage() const;
 
     GraphChart *chart() const { return m_chart; }
+    GraphView *view() const { return m_view; }
     const GraphPointModel &model() const { return m_model; }
     Table &points() { return m_points; }
     Table &ledger();
