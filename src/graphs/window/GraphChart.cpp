@@ -26,7 +26,6 @@ constexpr qreal BarWidth = 0.65;
 constexpr int MaxSingleSlices = 200;
 constexpr double SliverShare = 0.001;
 const QColor GradientBottom(0, 168, 249);
-const QColor GradientTop(218, 218, 218);
 const QColor Silver(192, 192, 192);
 
 QLinearGradient verticalGradient(const QColor &top, const QColor &bottom)
@@ -325,6 +324,10 @@ void GraphChart::undoZoom()
 
 void GraphChart::setMonochrome(bool on)
 {
+    // Back in colour the top of the background is silver: it was white in
+    // monochrome.
+    if (m_monochrome && !on)
+        m_gradientTop = Silver;
     m_monochrome = on;
     paintColours();
 }
@@ -333,7 +336,7 @@ void GraphChart::paintColours()
 {
     const QColor series = m_monochrome ? QColor(Qt::black) : SeriesColour;
     const QColor wall = m_monochrome ? QColor(Qt::black) : WallColour;
-    setBackgroundBrush(verticalGradient(m_monochrome ? QColor(Qt::white) : GradientTop,
+    setBackgroundBrush(verticalGradient(m_monochrome ? QColor(Qt::white) : m_gradientTop,
                                         m_monochrome ? Silver : GradientBottom));
     setTitleBrush(m_monochrome ? QColor(Qt::black) : TitleColour);
     setPlotAreaBackgroundVisible(false);

@@ -69,6 +69,7 @@ private:
     GraphKind::Series m_shown = GraphKind::Series::Area;
     bool m_yearly = false;
     bool m_monochrome = false;
+    QColor m_gradientTop{218, 218, 218}; // the background's light end, above the blue
     GraphPoints m_points; // by date for the XY and bar series
 
     QLineSeries *m_line = nullptr;
