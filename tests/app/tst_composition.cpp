@@ -1,0 +1,111 @@
+#include "Subsystems.h"
+
+#include "core/app/Program.h"
+#include "core/app/context/AppContext.h"
+#include "core/app/mainwindow/MainMenus.h"
+#include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/data/platform/Paths.h"
+#include "core/data/stores/IniStore.h"
+#include "core/data/stores/Keys.h"
+#include "records/window/RecordSeams.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+class CompositionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnv>();
+        m_env->deliverTables();
+        IniStore(Paths::inProgramFolder(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni))
+            .write(Key::Tipy, false);
+        AppContext &context = AppContext::instance();
+        context.reset();
+        context.prompter = &m_prompter;
+        registerSubsystems(context);
+        m_session = std::make_unique<ProgramSession>(context);
+    }
+    void cleanup()
+    {
+        m_session.reset();
+        AppContext::instance().reset();
+        RecordSeams::graphMenu() = nullptr;
+        m_env.reset();
+    }
+
+    // A window that is built and not registered would leave its menu
+    // entries disabled for good.
+    void everyBuiltWindowIsRegistered_data()
+    {
+        QTest::addColumn<int>("id");
+        const QList<std::pair<const char *, WindowId>> ids{
+            {"record window", WindowId::RecordWindow}, {"graph window", WindowId::GraphWindow},
+            {"report", WindowId::Report},              {"calculator", WindowId::Calculator},
+            {"item names", WindowId::ItemNames},       {"information texts", WindowId::InfoText},
+            {"regular payments", WindowId::Payments},  {"wizard", WindowId::Wizard},
+            {"water", WindowId::Water},                {"electricity", WindowId::Electricity},
+            {"night tariff", WindowId::ElectricityNight}, {"gas", WindowId::Gas}};
+        for (const auto &[name, id] : ids)
+            QTest::newRow(name) << int(id);
+    }
+    void everyBuiltWindowIsRegistered()
+    {
+        QFETCH(int, id);
+        QVERIFY(AppContext::instance().hasWindow(WindowId(id)));
+    }
+
+    void mainWindowEntriesOfTheNewWindowsAreEnabled_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("c");
+        QTest::newRow("month graph") << int(MainCommand::MonthGraph) << 0 << 1 << 0;
+        QTest::newRow("yearly graph") << int(MainCommand::YearGraph) << 3 << 0 << 0;
+        QTest::newRow("item graph") << int(MainCommand::ItemGraph) << 2 << 1 << 12;
+        QTest::newRow("print a month") << int(MainCommand::PrintMonth) << 12 << 0 << 0;
+        QTest::newRow("print an item") << int(MainCommand::PrintItem) << 2 << 10 << 0;
+        QTest::newRow("water") << int(MainCommand::OpenWindow) << int(WindowId::Water) << 0 << 0;
+        QTest::newRow("electricity") << int(MainCommand::Electricity) << 0 << 0 << 0;
+        QTest::newRow("gas") << int(MainCommand::OpenWindow) << int(WindowId::Gas) << 0 << 0;
+    }
+    void mainWindowEntriesOfTheNewWindowsAreEnabled()
+    {
+        QFETCH(int, command);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, c);
+        QAction *entry = m_session->mainWindow()->menus().action(MainCommand(command), MenuArgs{a, b, c});
+        QVERIFY(entry);
+        QVERIFY(entry->isEnabled());
+    }
+
+    // The record window's graph button drops the main window's graph menu
+    // of its kind; a previous-year window has none.
+    void graphButtonDropsTheMainGraphMenus()
+    {
+        const RecordSeams::GraphMenu &menuOf = RecordSeams::graphMenu();
+        QVERIFY(menuOf);
+        const MainMenus &menus = m_session->mainWindow()->menus();
+        QCOMPARE(menuOf(RecordKind::Month), menus.menu(MainMenu::DropMonthGraphs));
+        QCOMPARE(menuOf(RecordKind::ItemGroup1), menus.menu(MainMenu::DropGroup1Graphs));
+        QCOMPARE(menuOf(RecordKind::ItemGroup2), menus.menu(MainMenu::DropGroup2Graphs));
+        QCOMPARE(menuOf(RecordKind::PreviousYear), nullptr);
+        QVERIFY(menus.menu(MainMenu::DropMonthGraphs) != nullptr);
+    }
+
+private:
+    std::unique_ptr<TestEnv> m_env;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<ProgramSession> m_session;
+};
+
+QTEST_MAIN(CompositionTest)
+#include "tst_composition.moc"
