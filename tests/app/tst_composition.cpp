@@ -4,6 +4,10 @@
 #include "core/app/context/AppContext.h"
 #include "core/app/mainwindow/MainMenus.h"
 #include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/data/catalogue/Holders.h"
+#include "core/data/engine/Table.h"
+#include "core/data/format/Locale.h"
+#include "graphs/window/TForm4.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
@@ -13,6 +17,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QtTest>
 
 class CompositionTest : public QObject
@@ -99,6 +106,51 @@ private slots:
         QCOMPARE(menuOf(RecordKind::ItemGroup2), menus.menu(MainMenu::DropGroup2Graphs));
         QCOMPARE(menuOf(RecordKind::PreviousYear), nullptr);
         QVERIFY(menus.menu(MainMenu::DropMonthGraphs) != nullptr);
+    }
+
+    // The whole way from the main menu: the holder switched to the month,
+    // the graph window built on its activation, and the holder closed when
+    // it goes.
+    void aGraphFromTheMainMenu()
+    {
+        {
+            Table january;
+            january.setFolder(QStringLiteral("Data"));
+            january.setTableName(QStringLiteral("Leden.db"));
+            january.open();
+            for (const int amount : {1000, -300, -200}) {
+                january.append();
+                january.field(QStringLiteral("Datum")).setDate(QDate(2009, 1, 5));
+                january.field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(amount));
+                january.post();
+            }
+        }
+        QStringList seen;
+        // The graph window runs modally: it is looked at and closed from
+        // a timer, which also closes any other window that is in the way.
+        QTimer closer;
+        QElapsedTimer waited;
+        waited.start();
+        connect(&closer, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            auto *graph = qobject_cast<TForm4 *>(modal);
+            if (graph && graph->built()) {
+                seen << graph->windowTitle();
+                for (const GraphPoint &point : graph->model().points())
+                    seen << Locale::moneyPlain(point.amount);
+                graph->closeButton()->click();
+            } else if (graph) {
+                graph->activateWindow();
+            } else if (modal && waited.elapsed() > 5000) {
+                modal->close();
+            }
+        });
+        closer.start(20);
+        // "Křivkové grafy", "1. Leden"
+        m_session->mainWindow()->menus().action(MainCommand::MonthGraph, MenuArgs{0, 1, 0})->trigger();
+        QCOMPARE(seen, (QStringList{"Křivkový Graf - Leden", "500", "700", "1000"}));
+        QVERIFY(!AppContext::instance().dataModule2->table().isOpen());
+        QVERIFY(AppContext::instance().orders.graph.kind.isEmpty());
     }
 
 private:
