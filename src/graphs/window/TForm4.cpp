@@ -32,6 +32,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -44,6 +45,25 @@ RegFlags graphFlags() { return RegFlags(QLatin1String(RegistryKey), QLatin1Strin
 IniStore mainSettings()
 {
     return IniStore(Paths::inProgramFolder(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
+}
+
+// The picture of each popup entry, from the desktop style's own set.
+QStyle::StandardPixmap entryIcon(TForm4::Entry entry)
+{
+    switch (entry) {
+    case TForm4::Entry::Close: return QStyle::SP_DialogCloseButton;
+    case TForm4::Entry::BackToGraph: return QStyle::SP_ArrowBack;
+    case TForm4::Entry::Export: return QStyle::SP_DialogSaveButton;
+    case TForm4::Entry::Copy: return QStyle::SP_FileDialogContentsView;
+    case TForm4::Entry::Print: return QStyle::SP_FileIcon;
+    case TForm4::Entry::StandardSize: return QStyle::SP_BrowserReload;
+    case TForm4::Entry::FullScreen: return QStyle::SP_TitleBarMaxButton;
+    case TForm4::Entry::Monochrome: return QStyle::SP_DesktopIcon;
+    case TForm4::Entry::HidePanel: return QStyle::SP_TitleBarShadeButton;
+    case TForm4::Entry::Special: return QStyle::SP_FileDialogDetailedView;
+    case TForm4::Entry::Balance: return QStyle::SP_DialogApplyButton;
+    }
+    return QStyle::SP_CustomBase;
 }
 
 QFrame *separator(QWidget *parent)
@@ -166,7 +186,7 @@ void TForm4::buildPopup()
 {
     m_popup = new QMenu(this);
     auto add = [this](Entry which, const QString &caption, auto slot) {
-        QAction *action = m_popup->addAction(caption);
+        QAction *action = m_popup->addAction(style()->standardIcon(entryIcon(which)), caption);
         m_entries[int(which)] = action;
         connect(action, &QAction::triggered, this, slot);
         return action;
