@@ -1,26 +1,10 @@
 #include "graphs/window/GraphPicture.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
-#include <QTimer>
 
-GraphPicture::GraphPicture(QWidget *parent) : QFrame(parent, Qt::SplashScreen | Qt::WindowStaysOnTopHint)
+GraphPicture::GraphPicture(QWidget *parent) : FlashedPicture(QSize(Width, Height), parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
-    setFixedSize(Width, Height);
-    setAttribute(Qt::WA_DeleteOnClose);
-}
-
-GraphPicture *GraphPicture::flash()
-{
-    auto *picture = new GraphPicture;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        picture->move(screen->availableGeometry().center() - picture->rect().center());
-    picture->show();
-    QTimer::singleShot(ShownMs, picture, &QWidget::close);
-    return picture;
+    setObjectName(QStringLiteral("ObrazekGrafu"));
 }
 
 void GraphPicture::paintEvent(QPaintEvent *event)

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QFrame>
+#include "widgets/FlashedPicture.h"
 
 // The picture shown before the graph window when the settings ask for
-// pictures: 200 x 220 px, centred on the screen, with a lowered frame. It
-// closes itself after 700 ms and does not hold up the window meanwhile.
-class GraphPicture : public QFrame
+// pictures: 200 x 220 px, a few bars and the line of their total.
+class GraphPicture : public FlashedPicture
 {
     Q_OBJECT
 public:
     static constexpr int Width = 200;
     static constexpr int Height = 220;
-    static constexpr int ShownMs = 700;
 
     explicit GraphPicture(QWidget *parent = nullptr);
-    static GraphPicture *flash();
+
+    static void flash() { FlashedPicture::flash(new GraphPicture); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

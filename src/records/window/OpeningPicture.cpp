@@ -1,33 +1,12 @@
 #include "records/window/OpeningPicture.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
-#include <QTimer>
 
-OpeningPicture::OpeningPicture(QWidget *parent)
-    : QFrame(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                         | Qt::WindowDoesNotAcceptFocus)
+OpeningPicture::OpeningPicture(QWidget *parent) : FlashedPicture(QSize(Width, Height), parent)
 {
     setObjectName(QStringLiteral("UvodniObrazek"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
-    setLineWidth(2);
-    setFixedSize(Width, Height);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-}
-
-OpeningPicture *OpeningPicture::flash()
-{
-    auto *picture = new OpeningPicture;
-    picture->setAttribute(Qt::WA_DeleteOnClose);
-    picture->show();
-    QTimer::singleShot(ShownMs, picture, &QWidget::close);
-    return picture;
 }
 
 void OpeningPicture::paintEvent(QPaintEvent *event)

@@ -1,22 +1,19 @@
 #pragma once
 
-#include <QFrame>
+#include "widgets/FlashedPicture.h"
 
-// The record window's opening picture: 210 x 265 px, centred on the
-// screen, with a lowered frame; an open ledger with a pen and a coin. It
-// closes itself after 700 ms and does not hold up the window meanwhile.
-class OpeningPicture : public QFrame
+// The record window's opening picture: 210 x 265 px, an open ledger with a
+// pen and a coin.
+class OpeningPicture : public FlashedPicture
 {
     Q_OBJECT
 public:
     static constexpr int Width = 210;
     static constexpr int Height = 265;
-    static constexpr int ShownMs = 700;
 
     explicit OpeningPicture(QWidget *parent = nullptr);
 
-    // Shows a picture that deletes itself when its time is up.
-    static OpeningPicture *flash();
+    static void flash() { FlashedPicture::flash(new OpeningPicture); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
