@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing Rozvahon needs.
+# Installs the Debian 12 packages that building, running and testing
+# Rozvahon need, on a machine that has nothing but apt. Recommended packages
+# are not installed, so every package the build finds is named here, also
+# those that another -dev package only recommends.
 # Does nothing when they are all installed already.
+# scripts/fresh-check.sh proves the list on a brand-new Debian 12 root.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev          # Qt Core, Gui, Widgets, Test, D-Bus, Print Support
-  qt6-charts-dev                  # the graphs
+  qt6-charts-dev libqt6opengl6-dev  # the graphs (Qt Charts' CMake files need Qt OpenGL's)
   qt6-translations-l10n           # Qt's own dialogs in Czech (qtbase_cs.qm)
   libsqlite3-dev sqlite3          # the table engine, and the tool to look into tables
   xvfb xauth                      # a virtual display when there is no desktop
