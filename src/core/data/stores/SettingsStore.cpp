@@ -3,6 +3,7 @@
 
 #include "core/data/platform/Prompter.h"
 #include "core/data/stores/IniFile.h"
+#include "core/data/stores/SettingsEvents.h"
 
 namespace {
 
@@ -106,7 +107,10 @@ bool SettingsStore::rawWrite(const QString &key, const QByteArray &bytes)
     QString path;
     if (check(key, path, true) != Use::Usable)
         return false;
-    return IniFile(path).setValue(m_section, key, bytes);
+    if (!IniFile(path).setValue(m_section, key, bytes))
+        return false;
+    SettingsEvents::instance().announce(path, m_section, key);
+    return true;
 }
 
 void SettingsStore::reportError(const QString &key) const

@@ -28,6 +28,8 @@
 // read an empty text); an empty key gives the same values without the
 // message, and writes nothing.
 //
+// Every stored value is announced through SettingsEvents.
+//
 // Writes return false when nothing was stored (misuse, an empty or unusable
 // key name, an unwritable file); the file is then left as it was.
 class SettingsStore

@@ -8,6 +8,7 @@
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/RegFlags.h"
+#include "core/data/stores/SettingsEvents.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
@@ -17,6 +18,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRect>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
@@ -129,6 +131,8 @@ private slots:
     void rewritePreservesFile();
     void failedWriteLeavesFile_data();
     void failedWriteLeavesFile();
+    void writesAreAnnounced_data();
+    void writesAreAnnounced();
     void fileLocation_data();
     void fileLocation();
     void calculatorOptions();
@@ -633,6 +637,47 @@ void TstSettings::failedWriteLeavesFile()
     QCOMPARE(readBytes(env.path(u"Penezka.ini"_s)), before);
     QVERIFY(!QFileInfo::exists(env.path(u"Chybi"_s)));
     QCOMPARE(store.readString(key), u"ERROR"_s);
+}
+
+// ---- announcing changes -------------------------------------------------
+
+// Every value a store writes is announced once, with the file the store
+// resolved, its section and the key as written; a write that stores
+// nothing announces nothing.
+void TstSettings::writesAreAnnounced_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("stored");
+
+    QTest::newRow("new key") << u"./Penezka.ini"_s << u"RychloTl"_s << true;
+    QTest::newRow("file in other case") << u"./PENEZKA.INI"_s << u"StatusBar1"_s << true;
+    QTest::newRow("folder missing") << u"./Chybi/Penezka.ini"_s << u"RychloTl"_s << false;
+    QTest::newRow("unusable key") << u"./Penezka.ini"_s << u"a=b"_s << false;
+    QTest::newRow("empty key") << u"./Penezka.ini"_s << QString() << false;
+}
+
+void TstSettings::writesAreAnnounced()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, key);
+    QFETCH(bool, stored);
+
+    TestEnv env;
+    writeBytes(env.path(u"Penezka.ini"_s), "[Nastaveni]\r\nA=1\r\n");
+    IniStore store(fileName, Nastaveni);
+    QSignalSpy spy(&SettingsEvents::instance(), &SettingsEvents::changed);
+
+    QCOMPARE(store.writeBool(key, true), stored);
+    QCOMPARE(store.writeInteger(key, 7), stored);
+    QCOMPARE(store.writeScrambled(key, u"x"_s), stored);
+    QCOMPARE(spy.size(), stored ? 3 : 0);
+    for (const QList<QVariant> &announced : spy) {
+        QCOMPARE(QFileInfo(announced.at(0).toString()).canonicalFilePath(),
+                 QFileInfo(env.path(u"Penezka.ini"_s)).canonicalFilePath());
+        QCOMPARE(announced.at(1).toString(), Nastaveni);
+        QCOMPARE(announced.at(2).toString(), key);
+    }
 }
 
 // ---- where the files are ------------------------------------------------
