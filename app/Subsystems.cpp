@@ -3,11 +3,12 @@
 #include "calc/dialog/Registration.h"
 #include "consumption/Registration.h"
 #include "core/app/context/AppContext.h"
-#include "core/app/mainwindow/MainMenus.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/MainMenus.h"
+#include "shell/window/THlavni_Formular.h"
 #include "graphs/Registration.h"
 #include "records/Registration.h"
 #include "reports/Registration.h"
+#include "shell/Registration.h"
 #include "records/window/RecordSeams.h"
 
 namespace {
@@ -36,6 +37,7 @@ void connectGraphButton(AppContext &context)
 
 void registerSubsystems(AppContext &context)
 {
+    registerShell(context);
     registerCalculatorWindow(context);
     registerRecords(context);
     registerGraphs(context);

@@ -3,20 +3,31 @@
 # lower layer includes a higher one. Layers, lowest first:
 #   0  src/core/data (data library), src/calc/Infix (the evaluator)
 #   1  src/widgets (reusable components that know no subsystem)
-#   2  src/core/app (start-up, main window, commands, shared dialogs)
-#   3  the subsystems: src/records, src/calc/dialog, src/graphs, …
+#   2  src/core/app (start-up, context, commands, shared dialogs)
+#   3  the subsystems: src/shell (the main window), src/records,
+#      src/calc/dialog, src/graphs, …
 #   4  app/ (the composition root)
 # A subsystem includes no other subsystem, the deciding code of a subsystem
 # (its logic folders) includes none of its windows, and no two folders
 # include each other, however indirectly.
-# Usage: scripts/check_layers.sh [project root]
+# Usage: scripts/check_layers.sh [project root [logic folders file]]
+# The logic folders (the deciding code, which may include only the data
+# library, the evaluator and each other) are the ones the build declares
+# with rozvahon_logic_library(); the configure step writes them, one a line,
+# to build/logic-folders.txt.
 set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+list="${2:-$root/build/logic-folders.txt}"
+if [ ! -r "$list" ]; then
+  echo "check_layers.sh: no list of logic folders at $list; run the CMake configure step first." >&2
+  exit 2
+fi
+list="$(cd "$(dirname "$list")" && pwd)/$(basename "$list")"
 cd "$root"
-
-# The logic folders of the subsystems; they may include only the data
-# library, the evaluator and each other.
-logic_folders=(src/records/ledger src/core/app/commands src/graphs/points src/reports/report src/consumption/meter)
+logic_folders=()
+while IFS= read -r folder; do
+  [ -n "$folder" ] && logic_folders+=("$folder")
+done <"$list"
 
 layer_of() {
   case "$1" in
@@ -37,7 +48,7 @@ subsystem_of() {
 
 is_logic() {
   local folder
-  for folder in "${logic_folders[@]}"; do
+  for folder in ${logic_folders[@]+"${logic_folders[@]}"}; do
     [[ "$1" == "$folder"/* ]] && return 0
   done
   return 1
@@ -74,7 +85,7 @@ while IFS= read -r -d '' file; do
       failures=$((failures + 1))
     fi
   done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]+"' "$file" || true)
-done < <(find src app -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
+done < <(find $(ls -d src app 2>/dev/null) -type f \( -name '*.cpp' -o -name '*.h' \) -print0)
 
 # Folders that include each other: tsort reports the loop.
 if loops=$(sort -u "$edges" | tsort 2>&1 >/dev/null) && [ -z "$loops" ]; then

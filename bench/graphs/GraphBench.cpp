@@ -57,11 +57,10 @@ void GraphBench::fillJanuary(int rows)
 std::unique_ptr<TForm4> GraphBench::open(const QString &kind, QSize size)
 {
     AppContext &context = AppContext::instance();
-    context.orders.graph.name = GraphKind::isYearly(kind) ? QStringLiteral("Roční") : QStringLiteral("Leden");
-    TForm4::Graf(context, kind);
+    const GraphOrder order{kind, GraphKind::isYearly(kind) ? QStringLiteral("Roční") : QStringLiteral("Leden")};
     RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)).write(Key::Reg::FrmGraf, false);
     m_module2->Soubor(QStringLiteral("Leden.db"));
-    auto window = std::make_unique<TForm4>(context);
+    auto window = std::make_unique<TForm4>(context, order);
     window->setWindowState(Qt::WindowNoState);
     window->resize(size);
     window->show();

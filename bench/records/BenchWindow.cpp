@@ -7,7 +7,7 @@
 #include "core/data/platform/StatusSink.h"
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
-#include "records/window/Registration.h"
+#include "records/Registration.h"
 #include "records/window/TForm3.h"
 
 #include <QDir>
@@ -43,11 +43,10 @@ BenchWindow::~BenchWindow() { AppContext::instance().reset(); }
 std::unique_ptr<TForm3> BenchWindow::open(const QString &file, const QString &title, bool remembersPlacement)
 {
     AppContext &context = AppContext::instance();
-    context.orders.record.kind = RecordKind::Month;
-    context.orders.record.title = title;
-    context.orders.record.remembersPlacement = remembersPlacement;
+    WindowOrders orders;
+    orders.record = {RecordKind::Month, title, remembersPlacement};
     m_module2->Soubor(file);
-    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
     auto *form = static_cast<TForm3 *>(window.release());
     form->show(); // the first activation runs here
     return std::unique_ptr<TForm3>(form);

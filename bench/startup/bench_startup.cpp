@@ -10,7 +10,7 @@
 #include "core/data/catalogue/Catalogue.h"
 #include "core/app/Program.h"
 #include "Subsystems.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/THlavni_Formular.h"
 #include "core/data/platform/ProgramFolder.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ double oneRun(const QString &delivered)
     std::unique_ptr<ProgramSession> session = startProgramSession(context);
     if (!session)
         qFatal("no main window");
-    THlavni_Formular *window = session->mainWindow();
+    THlavni_Formular *window = THlavni_Formular::of(*session);
     if (!window->firstPaintDone()) {
         QEventLoop loop;
         QObject::connect(window, &THlavni_Formular::firstPainted, &loop, &QEventLoop::quit);

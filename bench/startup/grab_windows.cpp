@@ -23,8 +23,8 @@
 #include "core/app/dialogs/TFrmTipy.h"
 #include "core/app/dialogs/TInfoBox.h"
 #include "core/app/dialogs/TSporic.h"
-#include "core/app/mainwindow/MainMenus.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/MainMenus.h"
+#include "shell/window/THlavni_Formular.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/ProgramFolder.h"
 #include "core/data/stores/IniStore.h"
@@ -89,7 +89,7 @@ int main(int argc, char **argv)
     AppContext &context = AppContext::instance();
     registerSubsystems(context);
     ProgramSession session(context);
-    THlavni_Formular &window = *session.mainWindow();
+    THlavni_Formular &window = *THlavni_Formular::of(session);
     window.resize(1024, 700);
     save(window, "main");
     QMenu *months = window.menus().menu(MainMenu::Months);
@@ -100,6 +100,18 @@ int main(int argc, char **argv)
     popup->popup(window.mapToGlobal(QPoint(200, 200)));
     save(*popup, "menu_popup");
     popup->hide();
+    // Every other menu of the main window, by its number.
+    for (int which = int(MainMenu::X); which <= int(MainMenu::TrayGroup2); ++which) {
+        if (which == int(MainMenu::Months) || which == int(MainMenu::Popup))
+            continue;
+        QMenu *menu = window.menus().menu(MainMenu(which));
+        if (!menu)
+            continue;
+        menu->popup(window.mapToGlobal(QPoint(60, 40)));
+        const QByteArray name = "menu_" + QByteArray::number(which);
+        save(*menu, name.constData());
+        menu->hide();
+    }
 
     TDotazFrm question;
     question.setQuestion(QStringLiteral("Potvrzení"), QStringLiteral("Opravdu chcete smazat vybraný záznam ?"), 1);

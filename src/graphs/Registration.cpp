@@ -7,10 +7,10 @@
 void registerGraphs(AppContext &context)
 {
     context.registerWindow(WindowId::GraphWindow,
-                           [&context](const WindowOrders &, QWidget *parent) -> std::unique_ptr<QDialog> {
+                           [&context](const WindowOrders &orders, QWidget *parent) -> std::unique_ptr<QDialog> {
                                // The opener has switched the ledger holder to the graphed table.
                                if (!context.dataModule2)
                                    return nullptr;
-                               return std::make_unique<TForm4>(context, parent);
+                               return std::make_unique<TForm4>(context, orders.graph, parent);
                            });
 }

@@ -10,7 +10,20 @@
 #include "records/ledger/ItemNames.h"
 #include "records/ledger/PaymentOffer.h"
 #include "records/window/RecordSeams.h"
-#include "records/window/Registration.h"
+#include "records/window/TForm3.h"
+
+void registerRecordWindow(AppContext &context)
+{
+    context.registerWindow(WindowId::RecordWindow,
+                           [&context](const WindowOrders &orders, QWidget *parent) -> std::unique_ptr<QDialog> {
+                               // The window shows the table of the ledger holder;
+                               // without one there is nothing to show.
+                               if (!context.dataModule2)
+                                   return nullptr;
+                               return std::make_unique<TForm3>(context, orders.record, context.dataModule2->table(),
+                                                               context.dataModule23, parent);
+                           });
+}
 
 void registerInfoTextWindow(AppContext &context)
 {

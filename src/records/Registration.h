@@ -8,6 +8,9 @@ class AppContext;
 // the start-up pass of the item names and the offer of the payments.
 void registerRecords(AppContext &context);
 
+// The record window TForm3 alone (tests): WindowId::RecordWindow, showing
+// the table of the context's ledger holder.
+void registerRecordWindow(AppContext &context);
 // The window of the information texts alone (tests).
 void registerInfoTextWindow(AppContext &context);
 // The item-names dialog and the start-up pass of the names alone (tests).

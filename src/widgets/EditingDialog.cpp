@@ -1,24 +1,11 @@
 #include "widgets/EditingDialog.h"
 
-#include "core/data/engine/EngineError.h"
-#include "core/data/platform/Prompter.h"
 
 #include <QCloseEvent>
 
 EditingDialog::EditingDialog(Prompter &prompter, QWidget *parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags), m_prompter(prompter)
+    : QDialog(parent, flags), m_prompter(prompter), m_guarded(prompter)
 {
-}
-
-bool EditingDialog::guarded(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-        return false;
-    }
 }
 
 void EditingDialog::writeAndClose()

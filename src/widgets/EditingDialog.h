@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/engine/ErrorGuard.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -23,7 +25,7 @@ protected:
     // thrown as it comes.
     virtual void writePending() = 0;
     // Runs `work`; a table error is shown, not thrown.
-    bool guarded(const std::function<void()> &work);
+    bool guarded(const std::function<void()> &work) const { return m_guarded(work); }
     Prompter &prompter() const { return m_prompter; }
 
     void closeEvent(QCloseEvent *event) override;
@@ -31,4 +33,5 @@ protected:
 
 private:
     Prompter &m_prompter;
+    ErrorGuard m_guarded; // tells the engine errors of the window's commands
 };

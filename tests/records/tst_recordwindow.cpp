@@ -2,7 +2,7 @@
 
 #include "core/app/context/AppContext.h"
 #include "core/app/SessionEnd.h"
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/platform/Clock.h"
@@ -17,7 +17,7 @@
 #include "records/window/RecordGrid.h"
 #include "records/window/RecordSeams.h"
 #include "records/window/RecordStatusBar.h"
-#include "records/window/Registration.h"
+#include "records/Registration.h"
 #include "records/window/TForm3.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
@@ -140,10 +140,10 @@ private slots:
     std::unique_ptr<TForm3> open(int kind, const QString &title, const QString &file)
     {
         AppContext &context = AppContext::instance();
-        context.orders.record.kind = RecordKinds::fromValue(kind);
-        context.orders.record.title = title;
+        WindowOrders orders;
+        orders.record = {RecordKinds::fromValue(kind), title, m_remembersPlacement};
         m_module2->Soubor(file);
-        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+        std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
         auto *form = qobject_cast<TForm3 *>(window.get());
         if (!form)
             return nullptr;
@@ -1055,7 +1055,7 @@ private slots:
 
     void placementIsRemembered()
     {
-        AppContext::instance().orders.record.remembersPlacement = true;
+        m_remembersPlacement = true;
         {
             auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
             window->show();
@@ -1074,7 +1074,7 @@ private slots:
             auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
             QCOMPARE(window->size(), QSize(700, 300));
         }
-        AppContext::instance().orders.record.remembersPlacement = false;
+        m_remembersPlacement = false;
         auto window = open(0, QStringLiteral("Měsíc září"), QStringLiteral("Zari.db"));
         QVERIFY(window->windowState() & Qt::WindowMaximized);
     }
@@ -1086,6 +1086,7 @@ private:
     std::unique_ptr<TDataModule2> m_module2;
     std::unique_ptr<TDataModule23> m_module23;
     std::unique_ptr<TDataModule6> m_module6;
+    bool m_remembersPlacement = false; // MenOkn as the opener read it
 };
 
 
@@ -1105,11 +1106,11 @@ int runStoppedWhileTyping()
     context.dataModule6 = &module6;
     context.prompter = &prompter;
     context.clock = &clock;
-    context.orders.record.kind = RecordKind::Month;
-    context.orders.record.title = QStringLiteral("Měsíc Leden");
+    WindowOrders orders;
+    orders.record = {RecordKind::Month, QStringLiteral("Měsíc Leden"), false};
     registerRecordWindow(context);
     module2.Soubor(QStringLiteral("Leden.db"));
-    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr);
+    std::unique_ptr<QDialog> window = context.createWindow(WindowId::RecordWindow, nullptr, orders);
     auto *form = qobject_cast<TForm3 *>(window.get());
     if (!form)
         return 2;

@@ -7,7 +7,7 @@
 
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/context/AppContext.h"
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/data/format/Locale.h"
 #include "core/data/platform/Clock.h"
 #include "reports/Registration.h"

@@ -6,10 +6,11 @@
 #include "FakeWindows.h"
 
 #include "core/app/Program.h"
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
-#include "core/app/mainwindow/MainMenus.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/MainMenus.h"
+#include "shell/window/THlavni_Formular.h"
+#include "shell/Registration.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/PlatformServices.h"
@@ -36,6 +37,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -67,12 +69,13 @@ struct Started
             store.writeString(QString::fromLatin1(key), QString::fromLatin1(value));
         AppContext &context = AppContext::instance();
         context.reset();
+        registerShell(context);
         context.prompter = &prompter;
         windows = std::make_unique<FakeWindows>(
             context, QList<WindowId>{WindowId::RecordWindow, WindowId::GraphWindow, WindowId::Report});
     }
     void start() { session = std::make_unique<ProgramSession>(AppContext::instance()); }
-    THlavni_Formular &window() const { return *session->mainWindow(); }
+    THlavni_Formular &window() const { return *THlavni_Formular::of(*session); }
     ~Started()
     {
         session.reset();
@@ -103,6 +106,10 @@ private slots:
     void previousYearMenu();
     void quickButtonsFollowTheRule_data();
     void quickButtonsFollowTheRule();
+    void lookFollowsTheSettings_data();
+    void lookFollowsTheSettings();
+    void whatAWrittenKeyAsks_data();
+    void whatAWrittenKeyAsks();
     void buttonPlacesSurviveARestart();
     void passwordAtFirstPaint_data();
     void passwordAtFirstPaint();
@@ -337,6 +344,7 @@ void MainWindowTest::entriesWithoutTheirWindowAreDisabled()
 {
     Started run;
     AppContext::instance().reset();
+    registerShell(AppContext::instance());
     AppContext::instance().prompter = &run.prompter;
     run.start();
     THlavni_Formular &window = run.window();
@@ -449,6 +457,95 @@ void MainWindowTest::quickButtonsFollowTheRule()
     for (int n = 1; n <= 12; ++n)
         shown += window.quickButton(n)->isVisible() ? 1 : 0;
     QCOMPARE(shown, 12 - shownCount);
+}
+
+// A setting written while the program runs (by the settings dialog or any
+// other writer) shows at once, without a restart; the same key in another
+// section or file changes nothing.
+using Probe = std::function<int(THlavni_Formular &)>;
+Q_DECLARE_METATYPE(Probe)
+
+void MainWindowTest::lookFollowsTheSettings_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("atStart");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<Probe>("probe");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+
+    const QString nastaveni = QString::fromLatin1(Section::Nastaveni);
+    const Probe statusBar = [](THlavni_Formular &w) { return int(w.statusBar()->isVisible()); };
+    const Probe quickButton = [](THlavni_Formular &w) { return int(w.quickButton(1)->isVisible()); };
+    const Probe months = [](THlavni_Formular &w) { return int(w.menus().isShown(MainMenu::Months)); };
+    const Probe exitMenu = [](THlavni_Formular &w) { return int(w.menus().isShown(MainMenu::X)); };
+    const Probe place = [](THlavni_Formular &w) { return w.quickButton(3)->x(); };
+    QTest::newRow("status bar off") << QByteArray("StatusBar1") << QByteArray("1") << QByteArray("0") << nastaveni
+                                    << statusBar << 1 << 0;
+    QTest::newRow("status bar on") << QByteArray("StatusBar1") << QByteArray("0") << QByteArray("1") << nastaveni
+                                   << statusBar << 0 << 1;
+    QTest::newRow("quick buttons off") << QByteArray("RychloTl") << QByteArray("1") << QByteArray("0") << nastaveni
+                                       << quickButton << 1 << 0;
+    QTest::newRow("months menu off") << QByteArray("DatabazeMesic") << QByteArray("1") << QByteArray("0")
+                                     << nastaveni << months << 1 << 0;
+    QTest::newRow("exit menu on") << QByteArray("X") << QByteArray("0") << QByteArray("1") << nastaveni << exitMenu
+                                  << 0 << 1;
+    QTest::newRow("a button's place") << QByteArray("But3.L") << QByteArray("398") << QByteArray("5") << nastaveni
+                                      << place << 398 << 5;
+    QTest::newRow("another section") << QByteArray("StatusBar1") << QByteArray("1") << QByteArray("0")
+                                     << QString::fromLatin1(Section::SetMesice) << statusBar << 1 << 1;
+}
+
+void MainWindowTest::lookFollowsTheSettings()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, atStart);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, section);
+    QFETCH(Probe, probe);
+    QFETCH(int, before);
+    QFETCH(int, after);
+
+    Started run(Started::Keys{{key.constData(), atStart}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(probe(window), before);
+
+    IniStore store = settings();
+    store.setSection(section);
+    QVERIFY(store.writeString(QString::fromLatin1(key), QString::fromLatin1(written)));
+    if (before != after) {
+        QTRY_COMPARE(probe(window), after);
+    } else {
+        QTest::qWait(50);
+        QCOMPARE(probe(window), after);
+    }
+}
+
+void MainWindowTest::whatAWrittenKeyAsks_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("change");
+    using Change = MainWindowSettings::Change;
+    QTest::newRow("quick buttons") << u"RychloTl"_s << int(Change::Look);
+    QTest::newRow("any case") << u"statusbar1"_s << int(Change::Look);
+    QTest::newRow("tray icon") << u"TrayIcon1"_s << int(Change::Look);
+    QTest::newRow("first button's left") << u"But1.L"_s << int(Change::ButtonPlaces);
+    QTest::newRow("last button's top") << u"But12.T"_s << int(Change::ButtonPlaces);
+    QTest::newRow("no thirteenth button") << u"But13.L"_s << int(Change::None);
+    QTest::newRow("the folders it writes itself") << u"Directory"_s << int(Change::None);
+    QTest::newRow("read at start-up only") << u"HAct"_s << int(Change::None);
+    QTest::newRow("empty") << QString() << int(Change::None);
+}
+
+void MainWindowTest::whatAWrittenKeyAsks()
+{
+    QFETCH(QString, key);
+    QFETCH(int, change);
+    QCOMPARE(int(MainWindowSettings::changeOf(key)), change);
 }
 
 void MainWindowTest::buttonPlacesSurviveARestart()

@@ -99,6 +99,20 @@ void PricedLogWindow::placeLog(int index, QRect grid, QRect totalButton, QRect t
     log.total->setGeometry(total);
 }
 
+void PricedLogWindow::addCarryButton(int index, const QString &name, QRect where)
+{
+    QPushButton *carry = button(QStringLiteral("Vlož počáteční stav"), name,
+                                QStringLiteral("Vloží počáteční stav z minulého měsíce"), where);
+    connect(carry, &QPushButton::clicked, this, [this, index] { carryOver(index); });
+}
+
+void PricedLogWindow::addOkButton(QRect where)
+{
+    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
+                             where);
+    connect(ok, &QPushButton::clicked, this, &PricedLogWindow::writeAndClose);
+}
+
 void PricedLogWindow::showTotal(int index)
 {
     Log &log = *m_logs.at(std::size_t(index));

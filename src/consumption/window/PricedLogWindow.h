@@ -48,6 +48,11 @@ protected:
     // The carry-over of log `index`.
     void carryOver(int index);
     void placeLog(int index, QRect grid, QRect totalButton, QRect totalLabel);
+    // The "Vlož počáteční stav" button of log `index`, named `name`: it
+    // carries the last reading of the month before over.
+    void addCarryButton(int index, const QString &name, QRect where);
+    // The window's OK button: writes and closes.
+    void addOkButton(QRect where);
 
     void writePending() override;
     void paintEvent(QPaintEvent *event) override;

@@ -5,7 +5,6 @@
 #include "consumption/window/LogGrid.h"
 #include "widgets/TableGrid.h"
 
-#include <QPushButton>
 
 TSpotrebaElektriny::TSpotrebaElektriny(Prompter &prompter, PlatformServices &services, QWidget *parent)
     : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby Elektřiny"), QSize(736, 317), true,
@@ -18,13 +17,9 @@ TSpotrebaElektriny::TSpotrebaElektriny(Prompter &prompter, PlatformServices &ser
 {
     setObjectName(QStringLiteral("SpotrebaElektriny"));
     label(QStringLiteral("Elektřina:"), QStringLiteral("Label1"), {8, 10, 200, 20});
-    QPushButton *carry = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("VypocitaPocStav"),
-                                QStringLiteral("Vloží počáteční stav z minulého měsíce"), {578, 6, 150, 25});
+    addCarryButton(0, QStringLiteral("VypocitaPocStav"), {578, 6, 150, 25});
     placeLog(0, {8, 34, 720, 236}, {8, 280, 130, 27}, {150, 280, 370, 27});
-    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
-                             {648, 280, 80, 27});
-    connect(carry, &QPushButton::clicked, this, &TSpotrebaElektriny::VypocitaPocStavClick);
-    connect(ok, &QPushButton::clicked, this, &TSpotrebaElektriny::OKClick);
+    addOkButton({648, 280, 80, 27});
     logGrid(0)->setColumnWidths({100, 115, 115, 115, 115});
     logGrid(0)->grid()->setFocus();
 }

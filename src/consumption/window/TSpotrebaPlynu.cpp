@@ -6,7 +6,6 @@
 #include "widgets/TableGrid.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 TSpotrebaPlynu::TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent)
     : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby Plynu"), QSize(729, 317), true,
@@ -23,13 +22,9 @@ TSpotrebaPlynu::TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, Q
     QFont bold = energy->font();
     bold.setBold(true);
     energy->setFont(bold);
-    QPushButton *carry = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("VypocitaPocStav"),
-                                QStringLiteral("Vloží počáteční stav z minulého měsíce"), {571, 6, 150, 25});
+    addCarryButton(0, QStringLiteral("VypocitaPocStav"), {571, 6, 150, 25});
     placeLog(0, {8, 34, 713, 236}, {8, 280, 130, 27}, {150, 280, 370, 27});
-    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
-                             {641, 280, 80, 27});
-    connect(carry, &QPushButton::clicked, this, &TSpotrebaPlynu::VypocitaPocStavClick);
-    connect(ok, &QPushButton::clicked, this, &TSpotrebaPlynu::OKClick);
+    addOkButton({641, 280, 80, 27});
     logGrid(0)->setColumnWidths({100, 115, 115, 115, 115});
     logGrid(0)->grid()->setFocus();
 }

@@ -8,7 +8,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -41,8 +40,7 @@ TSpotrebaVody::TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWi
     setObjectName(QStringLiteral("SpotrebaVody"));
 
     label(QStringLiteral("Teplá voda:"), QStringLiteral("Label1"), {8, 10, 200, 20});
-    QPushButton *hotCarry = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("VlozPocStavTepla"),
-                                   QStringLiteral("Vloží počáteční stav z minulého měsíce"), {551, 6, 150, 25});
+    addCarryButton(0, QStringLiteral("VlozPocStavTepla"), {551, 6, 150, 25});
     placeLog(0, {8, 34, 693, 150}, {8, 188, 130, 25}, {400, 188, 301, 25});
 
     auto *line = new QFrame(surface());
@@ -53,15 +51,10 @@ TSpotrebaVody::TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWi
     Hints::apply(line, QStringLiteral("Oddělovací čára Teplé a Studené vody"));
 
     label(QStringLiteral("Studená voda:"), QStringLiteral("Label2"), {8, 230, 200, 20});
-    QPushButton *coldCarry = button(QStringLiteral("Vlož počáteční stav"), QStringLiteral("VlozPocatecniStavStudena"),
-                                    QStringLiteral("Vloží počáteční stav z minulého měsíce"), {551, 226, 150, 25});
+    addCarryButton(1, QStringLiteral("VlozPocatecniStavStudena"), {551, 226, 150, 25});
     placeLog(1, {8, 254, 693, 150}, {8, 408, 130, 25}, {400, 408, 301, 25});
 
-    QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
-                             {621, 441, 80, 27});
-    connect(hotCarry, &QPushButton::clicked, this, &TSpotrebaVody::VlozPocStavTeplaClick);
-    connect(coldCarry, &QPushButton::clicked, this, &TSpotrebaVody::VlozPocatecniStavStudenaClick);
-    connect(ok, &QPushButton::clicked, this, &TSpotrebaVody::OKClick);
+    addOkButton({621, 441, 80, 27});
 
     for (int log = 0; log < 2; ++log)
         logGrid(log)->setColumnWidths(ColumnWidths);

@@ -7,7 +7,7 @@
 #include "core/app/SessionEnd.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TFormLoad.h"
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "core/app/context/ProgramWindow.h"
 #include "core/app/services/DesktopServices.h"
 #include "core/app/services/WidgetPrompter.h"
 #include "core/data/catalogue/Holders.h"
@@ -65,7 +65,7 @@ std::vector<ProgramSession::Step> ProgramSession::steps()
                         m_context.dataModule12 = m_dataModule12.get();
                     }});
     list.push_back({"THlavni_Formular", [this] {
-                        m_mainWindow = std::make_unique<THlavni_Formular>(m_context);
+                        m_mainWindow = m_context.createProgramWindow();
                         m_relay.setTarget(m_mainWindow.get());
                     }});
     // The settings dialog joins once it is registered.
@@ -164,7 +164,7 @@ int runProgram(int argc, char **argv, AppContext &context, const std::function<v
     if (std::unique_ptr<ProgramSession> session = startProgramSession(context)) {
         // The run ends when the main window closes, also while the settings
         // dialog is still shown.
-        QObject::connect(session->mainWindow(), &THlavni_Formular::closed, &app, &QApplication::quit,
+        QObject::connect(session->mainWindow(), &ProgramWindow::closed, &app, &QApplication::quit,
                          Qt::QueuedConnection);
         // A stop signal or the end of the desktop session closes the program
         // as the user would, without waiting for answers.

@@ -13,12 +13,12 @@ class TDataModule2;
 class TDataModule23;
 class TDataModule6;
 class TForm26;
-class THlavni_Formular;
+class ProgramWindow;
 
 // The long-lived objects of one run, created in their fixed order (the
 // item names' holder first, the ledger holder after the main window) and
-// destroyed in the reverse order. The windows registered for the context
-// must be registered before.
+// destroyed in the reverse order. The windows registered for the context,
+// and the shell that makes the main window, must be registered before.
 class ProgramSession
 {
 public:
@@ -32,7 +32,7 @@ public:
     // How many objects a session of `context` creates.
     static int stepCount(const AppContext &context);
 
-    THlavni_Formular *mainWindow() const { return m_mainWindow.get(); }
+    ProgramWindow *mainWindow() const { return m_mainWindow.get(); }
 
 private:
     struct Step
@@ -45,7 +45,7 @@ private:
     AppContext &m_context;
     StatusRelay m_relay; // the holders report to the main window through it
     std::unique_ptr<TDataModule12> m_dataModule12;
-    std::unique_ptr<THlavni_Formular> m_mainWindow;
+    std::unique_ptr<ProgramWindow> m_mainWindow;
     std::unique_ptr<QDialog> m_settingsDialog;
     std::unique_ptr<TDataModule6> m_dataModule6;
     std::unique_ptr<TDataModule23> m_dataModule23;

@@ -75,9 +75,9 @@ QFrame *separator(QWidget *parent)
 }
 } // namespace
 
-TForm4::TForm4(AppContext &context, QWidget *parent)
-    : QDialog(parent), m_context(context), m_order(context.orders.graph),
-      m_prompter(context.prompter ? *context.prompter : Prompter::global()),
+TForm4::TForm4(AppContext &context, GraphOrder order, QWidget *parent)
+    : QDialog(parent), m_context(context), m_order(std::move(order)),
+      m_prompter(context.prompter ? *context.prompter : Prompter::global()), m_guarded(m_prompter),
       m_clock(context.clock ? *context.clock : Clock::system())
 {
     setObjectName(QStringLiteral("Form4"));
@@ -92,7 +92,7 @@ TForm4::TForm4(AppContext &context, QWidget *parent)
     m_points.setObjectName(QStringLiteral("NGraf"));
     m_points.setFolder(Catalogue::DataFolder);
     m_points.setTableName(QStringLiteral("NGraf.db"));
-    guarded([this] { m_points.open(); });
+    m_guarded([this] { m_points.open(); });
 
     m_chart = new GraphChart;
     m_view = new GraphView(m_chart, this);
@@ -115,10 +115,6 @@ TForm4::~TForm4()
     if (!m_closed)
         closeSequence();
 }
-
-void TForm4::Graf(AppContext &context, const QString &kind) { context.orders.graph.kind = kind; }
-
-QString TForm4::GetTyp(const AppContext &context) { return context.orders.graph.kind; }
 
 Table &TForm4::ledger() { return m_context.dataModule2->table(); }
 
@@ -226,7 +222,7 @@ bool TForm4::event(QEvent *event)
 
 void TForm4::FormActivate()
 {
-    guarded([this] {
+    m_guarded([this] {
         if (!m_points.isOpen())
             m_points.open();
         if (built())
@@ -270,7 +266,7 @@ void TForm4::showPoints()
 
 void TForm4::pointsChanged()
 {
-    guarded([this] {
+    m_guarded([this] {
         const bool fromLedger = m_built.fromLedger;
         m_built.fromLedger = false;
         showPoints();
@@ -280,7 +276,7 @@ void TForm4::pointsChanged()
 
 void TForm4::showBalance()
 {
-    guarded([this] {
+    m_guarded([this] {
         GraphBuilder::showBalance(ledger(), m_points);
         showPoints();
     });
@@ -431,11 +427,11 @@ void TForm4::closeSequence()
     m_order.kind.clear();
     if (m_context.status)
         m_context.status->setBusy(false);
-    guarded([this] {
+    m_guarded([this] {
         if (m_points.isOpen())
             m_points.emptyTable();
     });
-    guarded([this] {
+    m_guarded([this] {
         // A record window gets its own table back; otherwise the ledger
         // holder is closed.
         if (!m_context.dataModule2)
@@ -448,13 +444,3 @@ void TForm4::closeSequence()
     m_points.close();
 }
 
-bool TForm4::guarded(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const EngineError &error) {
-        m_prompter.message(error.message());
-        return false;
-    }
-}

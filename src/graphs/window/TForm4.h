@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/app/context/AppContext.h"
+#include "core/data/engine/ErrorGuard.h"
+
 #include "graphs/points/ChartZoom.h"
 #include "graphs/points/GraphBuilder.h"
 #include "graphs/points/GraphPointModel.h"
@@ -21,7 +24,7 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 class TFrmSpec;
-struct GraphOrder;
+
 
 // The graph window: draws a month or item ledger, or the whole year, as a
 // line, column, 3D column or pie chart. It never edits a ledger: the points
@@ -36,13 +39,15 @@ public:
         Close, BackToGraph, Export, Copy, Print, StandardSize, FullScreen, Monochrome, HidePanel, Special, Balance,
     };
 
-    TForm4(AppContext &context, QWidget *parent = nullptr);
+    // `order`: the kind and name the opener handed over; the window keeps
+    // its own copy.
+    TForm4(AppContext &context, GraphOrder order, QWidget *parent = nullptr);
     ~TForm4() override;
 
-    // GraphKind, set before the window exists and read back by the special
-    // functions; the window empties it when it closes.
-    static void Graf(AppContext &context, const QString &kind);
-    static QString GetTyp(const AppContext &context);
+    // GraphKind: the special functions set it and read it back; the window
+    // empties it when it closes.
+    void Graf(const QString &kind) { m_order.kind = kind; }
+    QString GetTyp() const { return m_order.kind; }
 
     // What the window does whenever it becomes the active window.
     void FormActivate();
@@ -94,12 +99,12 @@ private:
     void showPoints();
     void afterZoom();
     void closeSequence();
-    bool guarded(const std::function<void()> &work);
     void refreshTicks();
 
     AppContext &m_context;
-    GraphOrder &m_order;
+    GraphOrder m_order;
     Prompter &m_prompter;
+    ErrorGuard m_guarded; // tells the engine errors of the window's commands
     const Clock &m_clock;
     Table m_points;
     GraphPointModel m_model;

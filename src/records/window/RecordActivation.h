@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/window/RecordKind.h"
+#include "core/data/catalogue/RecordKind.h"
 #include "records/window/RecordSeams.h"
 #include "records/window/ToolbarChoices.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/data/stores/IniStore.h"
-#include "records/window/RecordKind.h"
+#include "core/data/catalogue/RecordKind.h"
 #include "records/window/ToolbarChoices.h"
 
 // The record window's own settings store `DbSet`: "Penezka.ini" in the

@@ -84,6 +84,11 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
                QWidget *parent)
     : QDialog(parent), m_context(context), m_order(order), m_ledger(ledger), m_otherMonth(otherMonth),
       m_prompter(context.prompter ? *context.prompter : Prompter::global()),
+      m_guarded(m_prompter,
+                [this] {
+                    while (m_busy > 0)
+                        setBusy(false);
+                }),
       m_clock(context.clock ? *context.clock : Clock::system())
 {
     setObjectName(QStringLiteral("Form3"));
@@ -144,7 +149,7 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
                     return;
                 m_column = current.column();
                 if (current.row() != previous.row() && !m_grid->isTakingRowsAway())
-                    guarded([&] { m_model->setCurrentRow(current.row()); });
+                    m_guarded([&] { m_model->setCurrentRow(current.row()); });
             });
     // A deleted row is gone from the table before the grid hears of it; the
     // grid's own pick of a row in its place would move the table one
@@ -162,9 +167,9 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
     connect(m_indicator, &QHeaderView::sectionClicked, this, &TForm3::toggleTick);
     connect(m_grid, &RecordGrid::deleteRequested, this, &TForm3::deleteCurrent);
     connect(m_grid, &RecordGrid::insertRequested, this, &TForm3::insertAbove);
-    connect(m_grid, &RecordGrid::cancelRequested, this, [this] { guarded([this] { m_ledger.cancel(); }); });
+    connect(m_grid, &RecordGrid::cancelRequested, this, [this] { m_guarded([this] { m_ledger.cancel(); }); });
     connect(m_grid, &RecordGrid::appendRequested, this, [this] {
-        guarded([this] { m_ledger.append(); });
+        m_guarded([this] { m_ledger.append(); });
         const int row = m_ledger.controlCurrentRow();
         if (row >= 0)
             m_grid->setCurrentIndex(m_model->index(row, m_column));
@@ -240,7 +245,7 @@ void TForm3::buildToolbarActions()
     // afterwards it would pull the cursor back to the edited row.
     const auto move = [this](void (Table::*step)()) {
         m_grid->commitOpenEditor();
-        guarded([this, step] { (m_ledger.*step)(); });
+        m_guarded([this, step] { (m_ledger.*step)(); });
     };
     onClick(ToolbarControl::S1, [move] { move(&Table::first); });
     onClick(ToolbarControl::S3, [move] { move(&Table::prior); });
@@ -249,13 +254,13 @@ void TForm3::buildToolbarActions()
     onClick(ToolbarControl::E2, [this] { deleteCurrent(); });
     onClick(ToolbarControl::E3, [this] {
         m_grid->commitOpenEditor();
-        guarded([this] { RecordEdits::postPending(m_ledger); });
+        m_guarded([this] { RecordEdits::postPending(m_ledger); });
     });
     // The buttons take no focus, so an open cell editor is still there:
     // its typing belongs to the edit being cancelled.
     onClick(ToolbarControl::E4, [this] {
         m_grid->discardOpenEditor();
-        guarded([this] { m_ledger.cancel(); });
+        m_guarded([this] { m_ledger.cancel(); });
     });
     onClick(ToolbarControl::RowColour, [this] { chooseRowColour(); });
     onClick(ToolbarControl::BtnZavrit, [this] { close(); });
@@ -274,18 +279,6 @@ void TForm3::buildToolbarActions()
     bar.button(ToolbarControl::BtnCalc)->setEnabled(m_context.hasWindow(WindowId::Calculator));
 }
 
-bool TForm3::guarded(const std::function<void()> &work)
-{
-    try {
-        work();
-        return true;
-    } catch (const EngineError &error) {
-        while (m_busy > 0)
-            setBusy(false);
-        m_prompter.message(error.message());
-        return false;
-    }
-}
 
 // ---------------------------------------------------------------- events
 
@@ -339,7 +332,7 @@ void TForm3::leaveRecord()
         return;
     m_leaving = true;
     m_grid->commitOpenEditor();
-    guarded([this] { RecordEdits::postPending(m_ledger); });
+    m_guarded([this] { RecordEdits::postPending(m_ledger); });
     m_leaving = false;
 }
 
@@ -380,14 +373,14 @@ void TForm3::closeEvent(QCloseEvent *event)
     }
     m_closing = true;
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); })) {
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); })) {
         // The typed record could not be written: the window stays, so
         // that it can be put right or cancelled.
         m_closing = false;
         event->ignore();
         return;
     }
-    guarded([this] {
+    m_guarded([this] {
         DateCheck::KontrolaDatumu(m_ledger, m_prompter, m_clock);
         Renumbering::numberRows(m_ledger);
     });
@@ -409,7 +402,7 @@ void TForm3::keyPressEvent(QKeyEvent *event)
 {
     // Escape cancels an edit; it does not close the window.
     if (event->key() == Qt::Key_Escape) {
-        guarded([this] { m_ledger.cancel(); });
+        m_guarded([this] { m_ledger.cancel(); });
         return;
     }
     QDialog::keyPressEvent(event);
@@ -429,7 +422,7 @@ void TForm3::activate()
         activation.setInformationTexts([this] { return m_context.dataModule6->texts(); });
     activation.setMainWindow(m_context.mainWindow);
     activation.setPaymentOffer(RecordSeams::paymentOffer());
-    guarded([&] {
+    m_guarded([&] {
         const RecordActivation::Result result = activation.run(m_order.kind, m_order.title, m_remembersPlacement);
         m_kind = result.kind;
     });
@@ -551,7 +544,7 @@ void TForm3::ReCalc()
     setBusy(true);
     m_text->total()->setText(TotalDisplay::Pending);
     m_text->total()->repaint();
-    guarded([this] { showTotal(LedgerTotals::total(m_ledger)); });
+    m_guarded([this] { showTotal(LedgerTotals::total(m_ledger)); });
     setBusy(false);
 }
 
@@ -570,7 +563,7 @@ QString TForm3::totalText() const { return m_text->total()->text(); }
 QString TForm3::PocetSkrytych()
 {
     QString count = QStringLiteral("0");
-    guarded([&] { count = QString::number(LedgerTotals::hiddenCount(m_ledger)); });
+    m_guarded([&] { count = QString::number(LedgerTotals::hiddenCount(m_ledger)); });
     return count;
 }
 
@@ -604,7 +597,7 @@ void TForm3::runCommand(RecordCommand command, int argument)
 void TForm3::openTool(WindowId id)
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     // Coming back from the tool is one activation, whatever the desktop
     // reports about the picture screen and the tool in between.
@@ -618,10 +611,10 @@ void TForm3::openTool(WindowId id)
 void TForm3::find()
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     int records = 0;
-    if (!guarded([&] { records = LedgerSearch::count(m_ledger); }))
+    if (!m_guarded([&] { records = LedgerSearch::count(m_ledger); }))
         return;
     if (records == 0) {
         m_prompter.message(QStringLiteral("Příliž málo položek k prohledání databáze !"));
@@ -638,7 +631,7 @@ void TForm3::find()
 void TForm3::hiddenAmount()
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
@@ -655,14 +648,14 @@ void TForm3::hiddenAmount()
 void TForm3::exportText()
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     const QString chosen = m_prompter.saveFileName(QStringLiteral("Uložit obsah jako TXT soubor"), QString(),
                                                    QStringLiteral("Textový soubor [*.txt] (*.txt)"));
     if (chosen.isEmpty())
         return;
     QStringList lines;
-    if (!guarded([&] { lines = LedgerExport::textLines(m_ledger); }))
+    if (!m_guarded([&] { lines = LedgerExport::textLines(m_ledger); }))
         return;
     writeExport(LedgerExport::withExtension(chosen, QStringLiteral("TXT")), lines);
 }
@@ -670,14 +663,14 @@ void TForm3::exportText()
 void TForm3::exportHtml()
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     const QString chosen = m_prompter.saveFileName(QStringLiteral("Exportovat do HTML"), QString(),
                                                    QStringLiteral("Soubor HTML (*.HTM);;Všechny soubory (*.*)"));
     if (chosen.isEmpty())
         return;
     QStringList lines;
-    if (!guarded([&] { lines = LedgerExport::htmlLines(m_ledger, windowTitle()); }))
+    if (!m_guarded([&] { lines = LedgerExport::htmlLines(m_ledger, windowTitle()); }))
         return;
     writeExport(LedgerExport::withExtension(chosen, QStringLiteral("htm")), lines);
 }
@@ -700,14 +693,14 @@ void TForm3::writeExport(const QString &path, const QStringList &lines)
 void TForm3::automaticSupplement()
 {
     m_grid->commitOpenEditor();
-    if (!guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
         return;
     m_toolOpen = true;
     TFrmDoplnek dialog(m_settings.automaticSupplement(), this);
     connect(&dialog, &TFrmDoplnek::replaceRequested, &dialog, [this, &dialog] {
         TFrmNahradit replace(&dialog);
         if (replace.exec() == QDialog::Accepted)
-            guarded([&] { RecordEdits::replaceSupplement(m_ledger, replace.from(), replace.to()); });
+            m_guarded([&] { RecordEdits::replaceSupplement(m_ledger, replace.from(), replace.to()); });
     });
     if (dialog.exec() == QDialog::Accepted)
         m_settings.setAutomaticSupplement(dialog.text());
@@ -723,7 +716,7 @@ void TForm3::VlozitMesic(int month)
     const MonthTotals::Entry &entry = MonthTotals::entries()[std::size_t(month)];
     m_grid->commitOpenEditor();
     setBusy(true);
-    guarded([&] {
+    m_guarded([&] {
         MonthTotals::VlozitMesic(m_ledger, *m_otherMonth, QString::fromUtf8(entry.monthName),
                                  QString::fromUtf8(entry.file), entry.date);
     });
@@ -743,7 +736,7 @@ void TForm3::deleteCurrent()
         return yes;
     };
     bool deleted = false;
-    guarded([&] { deleted = RecordDeletion::deleteCurrent(m_ledger, m_prompter, confirm); });
+    m_guarded([&] { deleted = RecordDeletion::deleteCurrent(m_ledger, m_prompter, confirm); });
     if (deleted)
         ReCalc();
 }
@@ -751,7 +744,7 @@ void TForm3::deleteCurrent()
 void TForm3::insertAbove()
 {
     m_grid->commitOpenEditor();
-    guarded([this] { m_ledger.insert(); });
+    m_guarded([this] { m_ledger.insert(); });
     m_grid->setFocus();
 }
 
@@ -762,7 +755,7 @@ void TForm3::changeSupplement()
         return;
     TFrmZmenaNazvu dialog(m_ledger.field(LedgerField::Supplement).asString(), this);
     if (dialog.exec() == QDialog::Accepted)
-        guarded([&] { RecordEdits::changeSupplement(m_ledger, dialog.newText()); });
+        m_guarded([&] { RecordEdits::changeSupplement(m_ledger, dialog.newText()); });
 }
 
 void TForm3::chooseRowColour()
@@ -771,7 +764,7 @@ void TForm3::chooseRowColour()
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
     const std::optional<int> colour = m_prompter.chooseColor(RecordEdits::rowColour(m_ledger));
-    guarded([&] { RecordEdits::applyRowColour(m_ledger, colour); });
+    m_guarded([&] { RecordEdits::applyRowColour(m_ledger, colour); });
 }
 
 void TForm3::chooseGridBackground()
@@ -798,7 +791,7 @@ void TForm3::setTicksFilter(bool on)
     if (!m_ledger.isOpen())
         return;
     m_grid->commitOpenEditor();
-    guarded([&] {
+    m_guarded([&] {
         RecordEdits::postPending(m_ledger);
         m_ledger.setFilter(m_ticks.filter(m_ledger.fieldIndex(LedgerField::RowNumber)));
         m_ledger.setFiltered(on);

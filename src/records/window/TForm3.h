@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/data/engine/ErrorGuard.h"
+
 #include "core/app/context/AppContext.h"
 #include "core/app/context/ScreenPicture.h"
 #include "core/data/format/Money.h"
@@ -119,13 +121,13 @@ private:
     void scheduleReCalc();
     void showTotal(Money total);
     // Runs a command of the window; an engine error is shown, not thrown.
-    bool guarded(const std::function<void()> &work);
 
     AppContext &m_context;
     const RecordWindowOrder m_order; // what the opening command asked to show
     Table &m_ledger;
     TDataModule23 *m_otherMonth;
     Prompter &m_prompter;
+    ErrorGuard m_guarded; // tells the engine errors of the window's commands
     const Clock &m_clock;
     RecordSettings m_settings;
     RowTicks m_ticks;

@@ -1,4 +1,4 @@
-#include "core/app/mainwindow/MainWindowSettings.h"
+#include "shell/look/MainWindowSettings.h"
 
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/SettingsStore.h"
@@ -28,6 +28,20 @@ MainWindowSettings MainWindowSettings::read(const SettingsStore &settings, bool 
     s.tips = settings.read(Key::Tipy);
     s.trayIcon = settings.read(Key::TrayIcon1);
     return s;
+}
+
+MainWindowSettings::Change MainWindowSettings::changeOf(const QString &key)
+{
+    // Keys are matched as the INI file matches them, without regard to case.
+    const auto is = [&key](auto typed) { return key.compare(QLatin1String(typed.name), Qt::CaseInsensitive) == 0; };
+    for (int n = 1; n <= QuickButtons::Count; ++n)
+        if (is(Key::butLeft(n)) || is(Key::butTop(n)))
+            return Change::ButtonPlaces;
+    const bool look = is(Key::StaraDat01) || is(Key::DatabazeMesic) || is(Key::DatabazeUzv) ||
+                      is(Key::DatabazeUzv2) || is(Key::RychloTl) || is(Key::RAdrTel) || is(Key::Esp) ||
+                      is(Key::Voda) || is(Key::Elekt) || is(Key::Plyn) || is(Key::X) || is(Key::StatusBar1) ||
+                      is(Key::TlPr) || is(Key::TrayIcon1);
+    return look ? Change::Look : Change::None;
 }
 
 namespace MainWindowStore {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/commands/QuickButtons.h"
+#include "shell/look/QuickButtons.h"
 
 #include <QPoint>
 #include <QString>
@@ -32,6 +32,13 @@ struct MainWindowSettings
     bool trayIcon = false;         // TrayIcon1
 
     static MainWindowSettings read(const SettingsStore &settings, bool previousYearFolderExists);
+
+    // What a written key of section Nastaveni asks of a shown main window:
+    // nothing (the folders it writes itself, keys it does not read), the
+    // menus, buttons and bars shown again, or also the buttons moved to
+    // their stored places.
+    enum class Change { None, Look, ButtonPlaces };
+    static Change changeOf(const QString &key);
 
     // The switches of the quick-button rule besides RychloTl.
     QuickButtons::Switches switches() const { return {addressButtons, months, group1, group2}; }

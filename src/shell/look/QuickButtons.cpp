@@ -1,4 +1,4 @@
-#include "core/app/commands/QuickButtons.h"
+#include "shell/look/QuickButtons.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "core/app/mainwindow/HelpFile.h"
+#include "shell/window/HelpFile.h"
 
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/ProgramFolder.h"

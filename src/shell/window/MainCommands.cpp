@@ -1,4 +1,4 @@
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"
@@ -11,6 +11,8 @@
 #include "core/data/platform/StatusSink.h"
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
+
+#include "core/app/dialogs/TForm45.h"
 
 #include <QDialog>
 
@@ -35,9 +37,9 @@ void MainCommands::showPicture(ScreenPicture picture) const
         m_picture(picture);
 }
 
-void MainCommands::runWindow(WindowId id)
+void MainCommands::runWindow(WindowId id, const WindowOrders &orders)
 {
-    if (std::unique_ptr<QDialog> window = m_context.createWindow(id, m_parent))
+    if (std::unique_ptr<QDialog> window = m_context.createWindow(id, m_parent, orders))
         window->exec();
 }
 
@@ -49,14 +51,15 @@ void MainCommands::openRecordWindow(RecordKind kind, const QString &title, const
     }
     if (!available(WindowId::RecordWindow))
         return;
-    m_context.orders.record.kind = kind; // TForm3.TypDatabaze(kind)
-    m_context.orders.record.title = title;
+    WindowOrders orders;
+    orders.record.kind = kind; // TForm3.TypDatabaze(kind)
+    orders.record.title = title;
     if (m_context.dataModule2) {
         m_context.dataModule2->Soubor(file);
         statusOf(m_context).setBusy(false);
     }
-    m_context.orders.record.remembersPlacement = settings().read(Key::MenOkn);
-    runWindow(WindowId::RecordWindow);
+    orders.record.remembersPlacement = settings().read(Key::MenOkn);
+    runWindow(WindowId::RecordWindow, orders);
 }
 
 void MainCommands::openMonth(int m) { openRecordWindow(RecordKind::Month, monthTitle(m), Catalogue::monthFile(m)); }
@@ -81,16 +84,16 @@ void MainCommands::openGraph(GraphFamily family, const QString &name, const QStr
 {
     if (!available(WindowId::GraphWindow))
         return;
-    m_context.orders.graph.name = name;
-    // The column graph leaves the kind as the graph window left it when it
-    // closed (empty: the column graph).
+    WindowOrders orders;
+    orders.graph.name = name;
+    // The column entries name no kind: an empty kind is the column graph.
     if (const char *kind = graph(family).kind)
-        m_context.orders.graph.kind = QString::fromLatin1(kind); // TForm4.Graf(kind)
+        orders.graph.kind = QString::fromLatin1(kind); // TForm4.Graf(kind)
     if (m_context.dataModule2) {
         m_context.dataModule2->Soubor(file);
         statusOf(m_context).setBusy(false);
     }
-    runWindow(WindowId::GraphWindow);
+    runWindow(WindowId::GraphWindow, orders);
 }
 
 void MainCommands::monthGraph(GraphFamily family, int m)
@@ -107,15 +110,16 @@ void MainCommands::yearGraph(GraphFamily family)
 {
     if (!available(WindowId::GraphWindow))
         return;
-    m_context.orders.graph.name = YearGraphName;
-    m_context.orders.graph.kind = QString::fromLatin1(graph(family).yearKind);
+    WindowOrders orders;
+    orders.graph.name = YearGraphName;
+    orders.graph.kind = QString::fromLatin1(graph(family).yearKind);
     if (m_context.mainWindow)
         m_context.mainWindow->setMainStatusText(QStringLiteral("Otevírám databázi..."));
     // The yearly graph reads every month itself; the ledger holder only has
     // to be open on the table it has.
     if (m_context.dataModule2 && !m_context.dataModule2->table().isOpen())
         m_context.dataModule2->table().open();
-    runWindow(WindowId::GraphWindow);
+    runWindow(WindowId::GraphWindow, orders);
 }
 
 void MainCommands::print(const QString &code, const QString &title)
@@ -124,11 +128,12 @@ void MainCommands::print(const QString &code, const QString &title)
         return;
     StatusSink &status = statusOf(m_context);
     status.setBusy(true);
-    m_context.orders.report.code = code; // TForm24.PrMesic(code, title)
-    m_context.orders.report.title = title;
+    WindowOrders orders;
+    orders.report.code = code; // TForm24.PrMesic(code, title)
+    orders.report.title = title;
     std::unique_ptr<QDialog> report;
     try {
-        report = m_context.createWindow(WindowId::Report, m_parent);
+        report = m_context.createWindow(WindowId::Report, m_parent, orders);
     } catch (...) {
         status.setBusy(false);
         throw;
@@ -149,11 +154,7 @@ void MainCommands::printItem(int group, int n) { print(printItemCode(group, n), 
 
 void MainCommands::openWindow(WindowId id)
 {
-    if (!available(id))
-        return;
-    if (const std::optional<ScreenPicture> picture = m_context.pictureBefore(id))
-        showPicture(*picture);
-    runWindow(id);
+    showPictureThenWindow(m_context, id, m_parent, [this](ScreenPicture picture) { showPicture(picture); });
 }
 
 WindowId MainCommands::electricityWindow() const

@@ -66,7 +66,7 @@ private:
     IniStore settings() const;
     Prompter &prompter() const;
     void showPicture(ScreenPicture picture) const;
-    void runWindow(WindowId id);
+    void runWindow(WindowId id, const WindowOrders &orders = {});
     void openGraph(Commands::GraphFamily family, const QString &name, const QString &file);
     void print(const QString &code, const QString &title);
 

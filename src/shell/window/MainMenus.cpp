@@ -1,6 +1,6 @@
-#include "core/app/mainwindow/MainMenus.h"
+#include "shell/window/MainMenus.h"
 
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "widgets/Hints.h"
 

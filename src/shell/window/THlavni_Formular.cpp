@@ -1,8 +1,7 @@
-#include "core/app/mainwindow/THlavni_Formular.h"
+#include "shell/window/THlavni_Formular.h"
 
 #include "core/app/context/ApplicationErrors.h"
-#include "widgets/Hints.h"
-#include "core/app/mainwindow/MainCommands.h"
+#include "shell/window/MainCommands.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/app/commands/OpenWindowGuard.h"
 #include "core/app/commands/PreviousYearNames.h"
@@ -13,12 +12,15 @@
 #include "core/app/dialogs/TFrmTipy.h"
 #include "core/app/dialogs/TInfoBox.h"
 #include "core/app/dialogs/TSporic.h"
-#include "core/app/mainwindow/HelpFile.h"
-#include "core/app/mainwindow/MainMenus.h"
+#include "shell/window/HelpFile.h"
+#include "shell/window/MainMenus.h"
+#include "shell/window/QuickButtonPanel.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/PlatformServices.h"
 #include "core/data/stores/Keys.h"
+#include "core/data/stores/SettingsEvents.h"
+#include "core/app/Program.h"
 #include "widgets/Emblems.h"
 
 #include <QApplication>
@@ -59,7 +61,7 @@ private:
 } // namespace
 
 THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context), m_captions(std::make_unique<MenuCaptions>())
+    : ProgramWindow(parent), m_context(context), m_captions(std::make_unique<MenuCaptions>())
 {
     // The window itself and the program's version, which other windows show.
     setObjectName(QStringLiteral("Hlavni_Formular"));
@@ -110,7 +112,15 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     m_settings = IniStore(settingsPath(), QLatin1String(Section::Nastaveni));
     MainWindowStore::writeFolders(m_settings, settingsPath(), Paths::programFolder());
 
+    m_placesChanged = true; // the buttons start at their stored places
     applySettings();
+
+    // From here on the window follows every change of its settings, made
+    // by the settings dialog or any other writer, without a restart.
+    m_reapply.setSingleShot(true);
+    m_reapply.setInterval(0);
+    connect(&m_reapply, &QTimer::timeout, this, &THlavni_Formular::applySettings);
+    connect(&SettingsEvents::instance(), &SettingsEvents::changed, this, &THlavni_Formular::settingChanged);
 
     // The version as the window's hint; every status text passes through here.
     setToolTip(QStringLiteral("Verze ") + m_context.values.programVersion);
@@ -122,6 +132,7 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
 THlavni_Formular::~THlavni_Formular()
 {
     qApp->removeEventFilter(this);
+    disconnect(&SettingsEvents::instance(), nullptr, this, nullptr);
     // FormDestroy: the buttons' places reach the settings file, moved or not.
     MainWindowStore::writeButtonPlaces(m_settings, buttonPlaces());
     if (m_context.mainWindow == this)
@@ -135,17 +146,8 @@ THlavni_Formular::~THlavni_Formular()
 void THlavni_Formular::buildClientArea()
 {
     m_client->setContextMenuPolicy(Qt::DefaultContextMenu);
-    for (int n = 1; n <= QuickButtons::Count; ++n) {
-        const QuickButtons::Button &row = QuickButtons::button(n);
-        auto *button = new QPushButton(QString::fromUtf8(row.caption), m_client);
-        button->setObjectName(QStringLiteral("QuickButton") + QString::number(n));
-        button->setFixedSize(QuickButtons::Width, QuickButtons::Height);
-        const QString hint = QString::fromUtf8(row.hint);
-        Hints::apply(button, hint);
-        button->move(QuickButtons::centredPosition(n, 551));
-        connect(button, &QPushButton::clicked, this, [this, n] { quickButtonClicked(n); });
-        m_buttons[std::size_t(n - 1)] = button;
-    }
+    m_buttons = new QuickButtonPanel(m_client);
+    connect(m_buttons, &QuickButtonPanel::clicked, this, &THlavni_Formular::quickButtonClicked);
 }
 
 void THlavni_Formular::buildStatusBar()
@@ -215,10 +217,11 @@ void THlavni_Formular::applySettings()
     m_menus->setShown(MainMenu::Months, m_start.months);
     m_menus->setShown(MainMenu::Group1, m_start.group1);
     m_menus->setShown(MainMenu::Group2, m_start.group2);
-    // The quick buttons and their places.
+    // The quick buttons, and their places when those were read anew.
     CoRychloTl(m_start.quickButtons);
-    for (int n = 1; n <= QuickButtons::Count; ++n)
-        quickButton(n)->move(m_start.buttonPlaces[std::size_t(n - 1)]);
+    if (m_placesChanged)
+        m_buttons->moveTo(m_start.buttonPlaces);
+    m_placesChanged = false;
     // The consumption menu and its entries, and the exit menu.
     m_menus->setShown(MainMenu::Consumption, m_start.consumption);
     m_menus->action(MainCommand::OpenWindow, {int(WindowId::Water)})->setVisible(m_start.water);
@@ -229,6 +232,31 @@ void THlavni_Formular::applySettings()
     statusBar()->setVisible(m_start.statusBar);
     m_titleButtons->setVisible(m_start.titleBarSavers);
     m_menus->refreshEnabled();
+    // The tray icon is set at the first paint; later it follows its switch,
+    // unless the window waits in the tray to be brought back.
+    if (m_firstPaintDone && isVisible())
+        m_tray->setVisible(m_start.trayIcon);
+}
+
+void THlavni_Formular::settingChanged(const QString &filePath, const QString &section, const QString &key)
+{
+    if (section.compare(m_settings.section(), Qt::CaseInsensitive) != 0 || filePath != m_settings.filePath())
+        return;
+    switch (MainWindowSettings::changeOf(key)) {
+    case MainWindowSettings::Change::None:
+        return;
+    case MainWindowSettings::Change::ButtonPlaces:
+        m_placesChanged = true;
+        break;
+    case MainWindowSettings::Change::Look:
+        break;
+    }
+    m_reapply.start();
+}
+
+THlavni_Formular *THlavni_Formular::of(const ProgramSession &session)
+{
+    return qobject_cast<THlavni_Formular *>(session.mainWindow());
 }
 
 // ---- operations for the other windows -----------------------------------------
@@ -254,9 +282,7 @@ void THlavni_Formular::ShowHint(const QString &statusText)
 void THlavni_Formular::CoRychloTl(bool value)
 {
     const MainWindowSettings current = MainWindowSettings::read(m_settings, false);
-    const auto shown = QuickButtons::visibility(value, current.switches());
-    for (int n = 1; n <= QuickButtons::Count; ++n)
-        quickButton(n)->setVisible(shown[std::size_t(n - 1)]);
+    m_buttons->setShown(QuickButtons::visibility(value, current.switches()));
     // The phone book and the addresses work once their windows are there.
     quickButton(11)->setEnabled(m_context.hasWindow(WindowId::Addresses));
     quickButton(12)->setEnabled(m_context.hasWindow(WindowId::PhoneBook));
@@ -279,13 +305,9 @@ void THlavni_Formular::setBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-std::array<QPoint, 12> THlavni_Formular::buttonPlaces() const
-{
-    std::array<QPoint, 12> places{};
-    for (int n = 1; n <= QuickButtons::Count; ++n)
-        places[std::size_t(n - 1)] = quickButton(n)->pos();
-    return places;
-}
+std::array<QPoint, 12> THlavni_Formular::buttonPlaces() const { return m_buttons->places(); }
+
+QPushButton *THlavni_Formular::quickButton(int n) const { return m_buttons->button(n); }
 
 bool THlavni_Formular::tableGroupShown(int which) const
 {
@@ -325,11 +347,7 @@ void THlavni_Formular::restoreFromTray()
     m_tray->setVisible(m_settings.read(Key::TrayIcon1));
 }
 
-void THlavni_Formular::placeButtonsInCentre()
-{
-    for (int n = 1; n <= QuickButtons::Count; ++n)
-        quickButton(n)->move(QuickButtons::centredPosition(n, m_client->width()));
-}
+void THlavni_Formular::placeButtonsInCentre() { m_buttons->placeInCentre(); }
 
 void THlavni_Formular::systemScreenSaver()
 {

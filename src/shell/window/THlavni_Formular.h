@@ -1,12 +1,11 @@
 #pragma once
 
-#include "core/app/context/AppContext.h"
-#include "core/app/mainwindow/MainWindowSettings.h"
+#include "core/app/context/ProgramWindow.h"
 #include "core/data/engine/Table.h"
-#include "core/data/platform/StatusSink.h"
 #include "core/data/stores/IniStore.h"
+#include "shell/look/MainWindowSettings.h"
 
-#include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -16,14 +15,17 @@ class MenuCaptions;
 class QLabel;
 class QPushButton;
 class QSystemTrayIcon;
+class QuickButtonPanel;
 class QToolButton;
+class ProgramSession;
 class TForm26;
 
 // The main window: the menus, the twelve quick buttons, the status bar and
-// the tray icon. It reads its settings while it is built, asks for the
-// password and shows the tips at its first paint, and writes the quick
-// buttons' places when it goes. What the commands do lives in MainCommands.
-class THlavni_Formular : public QMainWindow, public MainWindowHooks, public StatusSink
+// the tray icon. It reads its settings while it is built and again whenever
+// one of them changes, asks for the password and shows the tips at its
+// first paint, and writes the quick buttons' places when it goes. What the
+// commands do lives in MainCommands.
+class THlavni_Formular : public ProgramWindow
 {
     Q_OBJECT
 public:
@@ -42,12 +44,11 @@ public:
     void DtVisTrue() override;
     void DtVisFalse() override;
     void setMainStatusText(const QString &text) override;
-    QWidget *mainWidget() override { return this; }
     // StatusSink: what the table holders report.
     void setStatusText(const QString &text) override { setMainStatusText(text); }
     void setBusy(bool busy) override;
 
-    QPushButton *quickButton(int n) const { return m_buttons[std::size_t(n - 1)]; }
+    QPushButton *quickButton(int n) const;
     std::array<QPoint, 12> buttonPlaces() const;
     MainMenus &menus() const { return *m_menus; }
     MainCommands &commands() const { return *m_commands; }
@@ -57,8 +58,10 @@ public:
     bool firstPaintDone() const { return m_firstPaintDone; }
     const MainWindowSettings &startSettings() const { return m_start; }
 
-    // The long-lived wait window shown while the machine shuts down.
-    void setShutdownWait(TForm26 *wait) { m_shutdownWait = wait; }
+    void setShutdownWait(TForm26 *wait) override { m_shutdownWait = wait; }
+
+    // The main window of a session the shell made.
+    static THlavni_Formular *of(const ProgramSession &session);
 
     // The commands the window runs itself.
     void exitProgram();
@@ -70,12 +73,6 @@ public:
     void systemScreenSaver();
     void ownScreenSaver();
     void shutdownComputer();
-
-signals:
-    // The window has been drawn once; the password and the tips follow.
-    void firstPainted();
-    // The window has been closed: the run ends.
-    void closed();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -89,6 +86,8 @@ private:
     void buildTitleBarButtons();
     void buildTray();
     void applySettings();
+    // A setting was written: the look follows once the writes of the moment are done.
+    void settingChanged(const QString &filePath, const QString &section, const QString &key);
     void quickButtonClicked(int n);
     void dropMenuAt(QMenu *menu, int n);
     void refreshButtonCaptions();
@@ -103,11 +102,13 @@ private:
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus = nullptr;
     QWidget *m_client = nullptr;
-    std::array<QPushButton *, 12> m_buttons{};
+    QuickButtonPanel *m_buttons = nullptr;
     std::array<QLabel *, 2> m_panels{};
     QWidget *m_titleButtons = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     TForm26 *m_shutdownWait = nullptr;
+    QTimer m_reapply;      // coalesces the settings written together
+    bool m_placesChanged = false; // a quick button's place was among them
     bool m_firstPaintDone = false;
     bool m_busy = false;
     bool m_closing = false;

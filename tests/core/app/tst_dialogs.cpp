@@ -77,7 +77,38 @@ private slots:
     void userWordsAreShownAsTyped();
     void qtDialogsSpeakCzech();
     void unattendedPrompterShowsNothing();
+    void everyWindowIdHasItsPlace();
 };
+
+// The registry has a place for every id up to the last, and each factory
+// gets the orders its opener handed over, as values kept nowhere else.
+void DialogsTest::everyWindowIdHasItsPlace()
+{
+    AppContext context;
+    QList<WindowOrders> seen;
+    for (int id = 0; id < int(WindowId::Count); ++id)
+        context.registerWindow(WindowId(id), [&seen](const WindowOrders &orders, QWidget *parent) {
+            seen << orders;
+            return std::make_unique<QDialog>(parent);
+        }, id % 2 ? std::optional<ScreenPicture>(ScreenPicture::Info) : std::nullopt);
+    const WindowId last = WindowId(int(WindowId::Count) - 1);
+    QVERIFY(context.hasWindow(last));
+    QCOMPARE(context.pictureBefore(last).has_value(), (int(WindowId::Count) - 1) % 2 == 1);
+
+    WindowOrders orders;
+    orders.graph = {u"Krivkovy"_s, u"Leden"_s};
+    orders.report = {u"S3"_s, u"Nákupy"_s};
+    QVERIFY(context.createWindow(last, nullptr, orders));
+    orders.graph.kind.clear();
+    QVERIFY(context.createWindow(WindowId::GraphWindow, nullptr, orders));
+    QVERIFY(context.createWindow(WindowId::RecordWindow, nullptr));
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(seen.at(0).graph.kind, u"Krivkovy"_s);
+    QCOMPARE(seen.at(0).report.code, u"S3"_s);
+    QVERIFY(seen.at(1).graph.kind.isEmpty());
+    QCOMPARE(seen.at(1).graph.name, u"Leden"_s);
+    QVERIFY(seen.at(2).report.code.isEmpty());
+}
 
 void DialogsTest::loadingWindowFillsOncePerObject_data()
 {

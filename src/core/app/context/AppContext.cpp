@@ -1,5 +1,7 @@
 #include "core/app/context/AppContext.h"
 
+#include "core/app/context/ProgramWindow.h"
+
 #include <QDialog>
 
 MainWindowHooks::~MainWindowHooks() = default;
@@ -12,17 +14,25 @@ AppContext &AppContext::instance()
 
 void AppContext::registerWindow(WindowId id, DialogFactory factory, std::optional<ScreenPicture> picture)
 {
-    m_windows[int(id)] = {std::move(factory), picture};
+    m_windows.at(std::size_t(id)) = {std::move(factory), picture};
 }
 
-bool AppContext::hasWindow(WindowId id) const { return bool(m_windows[int(id)].factory); }
+bool AppContext::hasWindow(WindowId id) const { return bool(m_windows.at(std::size_t(id)).factory); }
 
-std::optional<ScreenPicture> AppContext::pictureBefore(WindowId id) const { return m_windows[int(id)].picture; }
-
-std::unique_ptr<QDialog> AppContext::createWindow(WindowId id, QWidget *parent) const
+std::optional<ScreenPicture> AppContext::pictureBefore(WindowId id) const
 {
-    const DialogFactory &factory = m_windows[int(id)].factory;
+    return m_windows.at(std::size_t(id)).picture;
+}
+
+std::unique_ptr<QDialog> AppContext::createWindow(WindowId id, QWidget *parent, const WindowOrders &orders) const
+{
+    const DialogFactory &factory = m_windows.at(std::size_t(id)).factory;
     return factory ? factory(orders, parent) : nullptr;
+}
+
+std::unique_ptr<ProgramWindow> AppContext::createProgramWindow()
+{
+    return m_programWindow ? m_programWindow(*this) : nullptr;
 }
 
 void AppContext::reset() { *this = AppContext(); }

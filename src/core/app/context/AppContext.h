@@ -4,10 +4,12 @@
 #include "core/data/catalogue/RecordKind.h"
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class AppContext;
 class QDialog;
 class QWidget;
 class Clock;
@@ -18,6 +20,7 @@ class TDataModule23;
 class TDataModule12;
 class TDataModule6;
 class MenuCaptions;
+class ProgramWindow;
 class StatusSink;
 
 // What the record window is to show (RecordWindowKind, RecordWindowTitle)
@@ -46,8 +49,8 @@ struct ReportOrder
     QString title;
 };
 
-// What a command hands to the window it opens, set just before the window
-// is created and given to the window's factory.
+// What a command hands to the window it opens: a value made by the command
+// and given to the window's factory; nothing is kept of it in the context.
 struct WindowOrders
 {
     RecordWindowOrder record;
@@ -98,11 +101,14 @@ enum class WindowId {
     ElectricityNight, // TSpotrebaElNoc
     Gas,            // TSpotrebaPlynu
     Wizard,         // TFrmPruvodce
+    Count           // the number of ids; stays last
 };
 
 // Makes a window from what the command handed over; the services it needs
 // (holders, prompter, clock) it takes from the context it was registered with.
 using DialogFactory = std::function<std::unique_ptr<QDialog>(const WindowOrders &orders, QWidget *parent)>;
+// Makes the main window; the shell registers it.
+using ProgramWindowFactory = std::function<std::unique_ptr<ProgramWindow>(AppContext &context)>;
 
 // The long-lived objects of a run and the process-wide values, handed to
 // the subsystems when they register their windows. Filled at start-up in
@@ -129,7 +135,6 @@ public:
     // without waiting; null while none is registered.
     QDialog *settingsDialog = nullptr;
     ProcessValues values;
-    WindowOrders orders;
     // Set by the record window while it is shown: writes the second panel
     // of its status bar (hints go there instead of the main window's).
     std::function<void(const QString &)> recordWindowStatus;
@@ -143,9 +148,14 @@ public:
     void registerWindow(WindowId id, DialogFactory factory, std::optional<ScreenPicture> picture = std::nullopt);
     bool hasWindow(WindowId id) const;
     std::optional<ScreenPicture> pictureBefore(WindowId id) const;
-    // A new window of this id made from the current orders, or null when
-    // none is registered.
-    std::unique_ptr<QDialog> createWindow(WindowId id, QWidget *parent) const;
+    // A new window of this id made from `orders`, or null when none is
+    // registered.
+    std::unique_ptr<QDialog> createWindow(WindowId id, QWidget *parent, const WindowOrders &orders = {}) const;
+
+    // The main window's maker, registered by the shell.
+    void registerProgramWindow(ProgramWindowFactory factory) { m_programWindow = std::move(factory); }
+    // A new main window, or null when no shell is registered.
+    std::unique_ptr<ProgramWindow> createProgramWindow();
 
     // Clears everything, for tests.
     void reset();
@@ -156,5 +166,6 @@ private:
         DialogFactory factory;
         std::optional<ScreenPicture> picture;
     };
-    Registration m_windows[int(WindowId::Wizard) + 1];
+    std::array<Registration, std::size_t(WindowId::Count)> m_windows;
+    ProgramWindowFactory m_programWindow;
 };

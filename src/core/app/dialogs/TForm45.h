@@ -4,6 +4,7 @@
 
 #include <QBasicTimer>
 #include <QDialog>
+#include <functional>
 
 class AppContext;
 enum class WindowId;
@@ -47,5 +48,8 @@ void PictureScreen(ScreenPicture picture);
 // the window modally, owned by `parent`, and destroys it when it has
 // closed. Returns false, showing nothing at all, when no window `id` is
 // registered.
-bool showPictureThenWindow(const AppContext &context, WindowId id, QWidget *parent);
+// `showPicture` shows the picture (the picture screen, unless the caller
+// has its own way).
+bool showPictureThenWindow(const AppContext &context, WindowId id, QWidget *parent,
+                           const std::function<void(ScreenPicture)> &showPicture = PictureScreen);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The four kinds of table a record window shows: a month ledger, an item
 // table of group 1 or 2, or a table of the previous year. The numbers are
 // the ones the program has always used for them (3 is not used).
@@ -18,5 +20,9 @@ constexpr RecordKind fromValue(int value)
     default: return RecordKind::ItemGroup1;
     }
 }
+
+// The record window's settings section: "SetMesice" for months,
+// "SetUziv1" for item and previous-year tables.
+QString settingsSection(RecordKind kind);
 
 } // namespace RecordKinds

@@ -1,0 +1,2 @@
+#pragma once
+#include "records/window/Win.h"

@@ -1,0 +1,2 @@
+#pragma once
+#include "shell/window/Main.h"
