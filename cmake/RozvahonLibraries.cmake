@@ -1,5 +1,16 @@
 # How a subsystem adds its code to the build.
 
+# The .cpp and .h files of the folders (below the current source folder).
+function(rozvahon_folder_sources out)
+  set(sources)
+  foreach(folder IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
 # rozvahon_logic_library(<name> FOLDERS <folders> LIBS <libraries>)
 # A subsystem's deciding code: the sources of the named folders (below the
 # current source folder) as a library that cannot include QtWidgets. The
@@ -7,11 +18,8 @@
 # them from including windows from their first file on.
 function(rozvahon_logic_library name)
   cmake_parse_arguments(L "" "" "FOLDERS;LIBS" ${ARGN})
-  set(sources)
+  rozvahon_folder_sources(sources ${L_FOLDERS})
   foreach(folder IN LISTS L_FOLDERS)
-    file(GLOB found CONFIGURE_DEPENDS
-      ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
-    list(APPEND sources ${found})
     file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/${folder})
     set_property(GLOBAL APPEND PROPERTY ROZVAHON_LOGIC_FOLDERS ${relative})
   endforeach()
@@ -27,12 +35,7 @@ endfunction()
 # also links the given libraries (the subsystem's logic library first).
 function(rozvahon_window_sources)
   cmake_parse_arguments(W "" "" "FOLDERS;LIBS" ${ARGN})
-  set(sources)
-  foreach(folder IN LISTS W_FOLDERS)
-    file(GLOB found CONFIGURE_DEPENDS
-      ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
-    list(APPEND sources ${found})
-  endforeach()
+  rozvahon_folder_sources(sources ${W_FOLDERS})
   target_sources(rozvahon_ui PRIVATE ${sources})
   if(W_LIBS)
     target_link_libraries(rozvahon_ui PUBLIC ${W_LIBS})
