@@ -11,6 +11,7 @@
 #include "shell/window/MainMenus.h"
 #include "shell/window/THlavni_Formular.h"
 #include "shell/Registration.h"
+#include "shell/look/SettingsFollower.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/PlatformServices.h"
@@ -110,6 +111,7 @@ private slots:
     void lookFollowsTheSettings();
     void whatAWrittenKeyAsks_data();
     void whatAWrittenKeyAsks();
+    void writesOfAMomentRefreshOnce();
     void buttonPlacesSurviveARestart();
     void passwordAtFirstPaint_data();
     void passwordAtFirstPaint();
@@ -546,6 +548,31 @@ void MainWindowTest::whatAWrittenKeyAsks()
     QFETCH(QString, key);
     QFETCH(int, change);
     QCOMPARE(int(MainWindowSettings::changeOf(key)), change);
+}
+
+// A dialog that writes many keys at once causes one refresh, which moves
+// the buttons when a place was among them; keys the window does not show
+// cause none.
+void MainWindowTest::writesOfAMomentRefreshOnce()
+{
+    TestEnv env;
+    const IniStore followed = settings();
+    QList<bool> applied;
+    SettingsFollower follower(followed, [&applied](bool placesToo) { applied << placesToo; });
+    IniStore writer = settings();
+    for (int n = 1; n <= 12; ++n)
+        writer.write(Key::butLeft(n), n);
+    writer.write(Key::RychloTl, true);
+    QTRY_COMPARE(applied.size(), 1);
+    QCOMPARE(applied.first(), true);
+    writer.write(Key::StatusBar1, false);
+    writer.write(Key::Esp, true);
+    QTRY_COMPARE(applied.size(), 2);
+    QCOMPARE(applied.last(), false);
+    writer.write(Key::HAct, true);
+    writer.write(Key::Directory, u"/jinde/Penezka.ini"_s);
+    QTest::qWait(30);
+    QCOMPARE(applied.size(), 2);
 }
 
 void MainWindowTest::buttonPlacesSurviveARestart()

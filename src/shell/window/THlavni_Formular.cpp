@@ -19,7 +19,7 @@
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/PlatformServices.h"
 #include "core/data/stores/Keys.h"
-#include "core/data/stores/SettingsEvents.h"
+#include "shell/look/SettingsFollower.h"
 #include "core/app/Program.h"
 #include "widgets/Emblems.h"
 
@@ -112,15 +112,11 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     m_settings = IniStore(settingsPath(), QLatin1String(Section::Nastaveni));
     MainWindowStore::writeFolders(m_settings, settingsPath(), Paths::programFolder());
 
-    m_placesChanged = true; // the buttons start at their stored places
-    applySettings();
+    applySettings(true); // the buttons start at their stored places
 
     // From here on the window follows every change of its settings, made
     // by the settings dialog or any other writer, without a restart.
-    m_reapply.setSingleShot(true);
-    m_reapply.setInterval(0);
-    connect(&m_reapply, &QTimer::timeout, this, &THlavni_Formular::applySettings);
-    connect(&SettingsEvents::instance(), &SettingsEvents::changed, this, &THlavni_Formular::settingChanged);
+    m_follower = new SettingsFollower(m_settings, [this](bool placesToo) { applySettings(placesToo); }, this);
 
     // The version as the window's hint; every status text passes through here.
     setToolTip(QStringLiteral("Verze ") + m_context.values.programVersion);
@@ -132,7 +128,8 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
 THlavni_Formular::~THlavni_Formular()
 {
     qApp->removeEventFilter(this);
-    disconnect(&SettingsEvents::instance(), nullptr, this, nullptr);
+    // The places written below are no change to follow any more.
+    delete m_follower;
     // FormDestroy: the buttons' places reach the settings file, moved or not.
     MainWindowStore::writeButtonPlaces(m_settings, buttonPlaces());
     if (m_context.mainWindow == this)
@@ -204,7 +201,7 @@ void THlavni_Formular::buildTray()
     });
 }
 
-void THlavni_Formular::applySettings()
+void THlavni_Formular::applySettings(bool placesToo)
 {
     const bool previousYearFolder = QFileInfo(Paths::inProgramFolder(Catalogue::PreviousYearFolder)).isDir();
     m_start = MainWindowSettings::read(m_settings, previousYearFolder);
@@ -219,9 +216,8 @@ void THlavni_Formular::applySettings()
     m_menus->setShown(MainMenu::Group2, m_start.group2);
     // The quick buttons, and their places when those were read anew.
     CoRychloTl(m_start.quickButtons);
-    if (m_placesChanged)
+    if (placesToo)
         m_buttons->moveTo(m_start.buttonPlaces);
-    m_placesChanged = false;
     // The consumption menu and its entries, and the exit menu.
     m_menus->setShown(MainMenu::Consumption, m_start.consumption);
     m_menus->action(MainCommand::OpenWindow, {int(WindowId::Water)})->setVisible(m_start.water);
@@ -236,22 +232,6 @@ void THlavni_Formular::applySettings()
     // unless the window waits in the tray to be brought back.
     if (m_firstPaintDone && isVisible())
         m_tray->setVisible(m_start.trayIcon);
-}
-
-void THlavni_Formular::settingChanged(const QString &filePath, const QString &section, const QString &key)
-{
-    if (section.compare(m_settings.section(), Qt::CaseInsensitive) != 0 || filePath != m_settings.filePath())
-        return;
-    switch (MainWindowSettings::changeOf(key)) {
-    case MainWindowSettings::Change::None:
-        return;
-    case MainWindowSettings::Change::ButtonPlaces:
-        m_placesChanged = true;
-        break;
-    case MainWindowSettings::Change::Look:
-        break;
-    }
-    m_reapply.start();
 }
 
 THlavni_Formular *THlavni_Formular::of(const ProgramSession &session)

@@ -5,7 +5,6 @@
 #include "core/data/stores/IniStore.h"
 #include "shell/look/MainWindowSettings.h"
 
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -16,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QSystemTrayIcon;
 class QuickButtonPanel;
+class SettingsFollower;
 class QToolButton;
 class ProgramSession;
 class TForm26;
@@ -85,9 +85,9 @@ private:
     void buildStatusBar();
     void buildTitleBarButtons();
     void buildTray();
-    void applySettings();
-    // A setting was written: the look follows once the writes of the moment are done.
-    void settingChanged(const QString &filePath, const QString &section, const QString &key);
+    // Shows what the settings say; moves the quick buttons to their stored
+    // places too when `placesToo`.
+    void applySettings(bool placesToo);
     void quickButtonClicked(int n);
     void dropMenuAt(QMenu *menu, int n);
     void refreshButtonCaptions();
@@ -107,8 +107,7 @@ private:
     QWidget *m_titleButtons = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     TForm26 *m_shutdownWait = nullptr;
-    QTimer m_reapply;      // coalesces the settings written together
-    bool m_placesChanged = false; // a quick button's place was among them
+    SettingsFollower *m_follower = nullptr; // re-applies the settings when they change
     bool m_firstPaintDone = false;
     bool m_busy = false;
     bool m_closing = false;
