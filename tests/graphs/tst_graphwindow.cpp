@@ -16,6 +16,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QAreaSeries>
 #include <QBarSeries>
@@ -133,6 +134,21 @@ private slots:
         QCOMPARE(window->entry(TForm4::Entry::Balance)->isVisible(), balance);
         QCOMPARE(window->chart()->series().size(), 1);
         QVERIFY(runFlags().read(Key::Reg::FrmGraf));
+    }
+
+    // The yearly points are the edition's months, whatever year the clock says.
+    void yearlyPointsAreDatedInTheEditionYear()
+    {
+        m_clock->setDate(QDate(2026, 12, 10));
+        auto window = open(GraphKind::YearLine, QStringLiteral("Leden.db"));
+        QList<QDate> dates;
+        for (const GraphPoint &point : window->model().points())
+            dates << point.date;
+        std::sort(dates.begin(), dates.end());
+        QList<QDate> months;
+        for (int m = 1; m <= 12; ++m)
+            months << QDate(2009, m, 1);
+        QCOMPARE(dates, months);
     }
 
     void columnGraphAfterALineGraph()

@@ -240,7 +240,7 @@ void TForm4::build()
 {
     m_zoom.reset();
     GraphBuilder::Sources sources{ledger(), m_points};
-    sources.year = m_clock.today().year();
+    sources.year = Catalogue::EditionYear;
     sources.singleItems = mainSettings().read(Key::GrPol);
     TDataModule23 *months = m_context.dataModule23;
     sources.monthTotal = [months](int month) {

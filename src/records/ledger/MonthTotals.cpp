@@ -1,5 +1,7 @@
 #include "records/ledger/MonthTotals.h"
 
+#include "core/data/catalogue/Catalogue.h"
+
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
@@ -10,18 +12,18 @@ namespace MonthTotals {
 const std::array<Entry, 12> &entries()
 {
     static const std::array<Entry, 12> table{{
-        {"LEDEN", "Leden", "Leden.db", QDate(2009, 1, 31)},
-        {"ÚNOR", "Únor", "Unor.db", QDate(2009, 2, 28)},
-        {"BŘEZEN", "Březen", "Brezen.db", QDate(2009, 3, 31)},
-        {"DUBEN", "Duben", "Duben.db", QDate(2009, 4, 30)},
-        {"KVĚTEN", "Květen", "Kveten.db", QDate(2009, 5, 31)},
-        {"ČERVEN", "Červen", "Cerven.db", QDate(2009, 6, 30)},
-        {"ČERVENEC", "Červenec", "Cervenec.db", QDate(2009, 7, 31)},
-        {"SRPEN", "Srpen", "Srpen.db", QDate(2009, 8, 31)},
-        {"ZÁŘÍ", "Září", "Zari.db", QDate(2009, 9, 30)},
-        {"ŘÍJEN", "Říjen", "Rijen.db", QDate(2009, 10, 31)},
-        {"LISTOPAD", "Listopad", "Listopad.db", QDate(2009, 11, 30)},
-        {"", "Prosinec", "Prosinec.db", QDate(2009, 12, 31)},
+        {"LEDEN", "Leden", "Leden.db", QDate(Catalogue::EditionYear, 1, 31)},
+        {"ÚNOR", "Únor", "Unor.db", QDate(Catalogue::EditionYear, 2, 28)},
+        {"BŘEZEN", "Březen", "Brezen.db", QDate(Catalogue::EditionYear, 3, 31)},
+        {"DUBEN", "Duben", "Duben.db", QDate(Catalogue::EditionYear, 4, 30)},
+        {"KVĚTEN", "Květen", "Kveten.db", QDate(Catalogue::EditionYear, 5, 31)},
+        {"ČERVEN", "Červen", "Cerven.db", QDate(Catalogue::EditionYear, 6, 30)},
+        {"ČERVENEC", "Červenec", "Cervenec.db", QDate(Catalogue::EditionYear, 7, 31)},
+        {"SRPEN", "Srpen", "Srpen.db", QDate(Catalogue::EditionYear, 8, 31)},
+        {"ZÁŘÍ", "Září", "Zari.db", QDate(Catalogue::EditionYear, 9, 30)},
+        {"ŘÍJEN", "Říjen", "Rijen.db", QDate(Catalogue::EditionYear, 10, 31)},
+        {"LISTOPAD", "Listopad", "Listopad.db", QDate(Catalogue::EditionYear, 11, 30)},
+        {"", "Prosinec", "Prosinec.db", QDate(Catalogue::EditionYear, 12, 31)},
     }};
     return table;
 }

@@ -11,6 +11,9 @@
 namespace Catalogue {
 
 // Folders, relative to the program folder, in their canonical spelling.
+// The year of the edition: the month totals and the yearly graphs are
+// dated in it, whatever year the machine's clock says.
+inline constexpr int EditionYear = 2009;
 inline const QString DataFolder = QStringLiteral("Data");
 inline const QString PreviousYearFolder = QStringLiteral("Data\\Data01");
 inline const QString PersonalFolder = QStringLiteral("VlDb Data");
