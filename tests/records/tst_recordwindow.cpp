@@ -19,6 +19,7 @@
 #include "records/window/RecordStatusBar.h"
 #include "records/Registration.h"
 #include "records/window/TForm3.h"
+#include "records/window/TFrmPruvodce.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
@@ -32,6 +33,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QProcess>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
 #include <csignal>
@@ -205,6 +207,46 @@ private slots:
         QCOMPARE(ledger->field(LedgerField::Text).asString(), QStringLiteral("Nakup"));
         QCOMPARE(ledger->field(LedgerField::Amount).asString(), QStringLiteral("-120,5"));
         QCOMPARE(ledger->field(LedgerField::RowNumber).asString(), QStringLiteral("1"));
+    }
+
+    // The total follows each placement of the add-item wizard at once.
+    void wizardPlacementShowsInTheTotal_data()
+    {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("append") << QString() << QStringLiteral("120,00 Kč");
+        QTest::newRow("insert above") << QStringLiteral("RbNad") << QStringLiteral("120,00 Kč");
+        QTest::newRow("overwrite the first") << QStringLiteral("RbPrepsat") << QStringLiteral("20,00 Kč");
+    }
+    void wizardPlacementShowsInTheTotal()
+    {
+        QFETCH(QString, radio);
+        QFETCH(QString, total);
+        registerWizard(AppContext::instance());
+        auto window = openActive(QStringLiteral("Měsíc únor"), QStringLiteral("Unor.db"),
+                                 {QStringLiteral("1.2.2009;a;100"), QStringLiteral("2.2.2009;b;50")});
+        QVERIFY(window);
+        auto *label = window->findChild<QLabel *>(QStringLiteral("Celkem"));
+        QTRY_COMPARE(label->text(), QStringLiteral("150,00 Kč"));
+        bool driven = false;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, this, [&] {
+            auto *wizard = window->findChild<TFrmPruvodce *>();
+            if (driven || !wizard || !wizard->isVisible())
+                return;
+            driven = true;
+            if (!radio.isEmpty())
+                wizard->findChild<QRadioButton *>(radio)->setChecked(true);
+            wizard->Dalsi();
+            wizard->textBox()->setEditText(QStringLiteral("nový"));
+            wizard->amountBox()->setText(QStringLiteral("-30"));
+            wizard->Dalsi();
+            wizard->Dalsi();
+        });
+        driver.start(20);
+        QTest::keyClick(window->grid(), Qt::Key_P, Qt::ControlModifier); // "Průvodce přidáním"
+        QVERIFY(driven);
+        QTRY_COMPARE(label->text(), total);
     }
 
     void emptyTable()

@@ -606,6 +606,9 @@ void TForm3::openTool(WindowId id)
     m_toolOpen = false;
     m_leftForOwnWindow = false;
     activate();
+    // A tool may have written to the ledger (the wizard places a record)
+    // while the activation kept the total from following its posts.
+    ReCalc();
 }
 
 void TForm3::find()
