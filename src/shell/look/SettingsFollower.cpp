@@ -5,7 +5,7 @@
 
 SettingsFollower::SettingsFollower(const SettingsStore &settings, std::function<void(bool placesToo)> apply,
                                    QObject *parent)
-    : QObject(parent), m_settings(settings), m_apply(std::move(apply))
+    : QObject(parent), m_section(settings.section()), m_filePath(settings.filePath()), m_apply(std::move(apply))
 {
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
@@ -19,7 +19,7 @@ SettingsFollower::SettingsFollower(const SettingsStore &settings, std::function<
 
 void SettingsFollower::written(const QString &filePath, const QString &section, const QString &key)
 {
-    if (section.compare(m_settings.section(), Qt::CaseInsensitive) != 0 || filePath != m_settings.filePath())
+    if (section.compare(m_section, Qt::CaseInsensitive) != 0 || filePath != m_filePath)
         return;
     switch (MainWindowSettings::changeOf(key)) {
     case MainWindowSettings::Change::None:

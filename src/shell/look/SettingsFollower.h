@@ -25,7 +25,8 @@ public:
 private:
     void written(const QString &filePath, const QString &section, const QString &key);
 
-    const SettingsStore &m_settings;
+    QString m_section;
+    QString m_filePath; // resolved once: the file is there while the window shows it
     std::function<void(bool)> m_apply;
     QTimer m_pending;
     bool m_places = false;
