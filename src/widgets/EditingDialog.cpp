@@ -8,21 +8,27 @@ EditingDialog::EditingDialog(Prompter &prompter, QWidget *parent, Qt::WindowFlag
 {
 }
 
+bool EditingDialog::writeAll()
+{
+    bool written = false;
+    return guarded([&] { written = writePending(); }) && written;
+}
+
 void EditingDialog::writeAndClose()
 {
-    if (guarded([this] { writePending(); }))
+    if (writeAll())
         accept();
 }
 
 void EditingDialog::reject()
 {
-    if (guarded([this] { writePending(); }))
+    if (writeAll())
         QDialog::reject();
 }
 
 void EditingDialog::closeEvent(QCloseEvent *event)
 {
-    if (!guarded([this] { writePending(); })) {
+    if (!writeAll()) {
         event->ignore();
         return;
     }

@@ -22,8 +22,11 @@ public:
 
 protected:
     // Writes a pending edit (and an open cell editor); a table error is
-    // thrown as it comes.
-    virtual void writePending() = 0;
+    // thrown as it comes. False when a grid refused what was typed into it
+    // (the user has been told and is back in the cell).
+    virtual bool writePending() = 0;
+    // writePending with its table error told; true when all was written.
+    bool writeAll();
     // Runs `work`; a table error is shown, not thrown.
     bool guarded(const std::function<void()> &work) const { return m_guarded(work); }
     Prompter &prompter() const { return m_prompter; }

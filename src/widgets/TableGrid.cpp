@@ -4,9 +4,14 @@
 #include "core/data/engine/TableModel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMetaProperty>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 TableGrid::TableGrid(QWidget *parent) : QTableView(parent)
@@ -22,44 +27,85 @@ TableGrid::TableGrid(QWidget *parent) : QTableView(parent)
 
 void TableGrid::showTable(TableModel *model, Guard guard)
 {
+    m_model = model;
+    m_guard = std::move(guard);
     setModel(model);
-    const auto showRow = [this, model](int row) {
-        if (row >= 0 && row < model->rowCount() && currentIndex().row() != row)
-            setCurrentIndex(model->index(row, std::max(0, currentIndex().column())));
-    };
+    model->setRefusalHandler([this](const QModelIndex &cell, const QString &message) {
+        if (m_committing)
+            m_refusal = Refusal{cell, message, {}, {}};
+        else
+            m_model->report(message); // not typed into the grid: nobody to put back
+    });
     // The table's cursor moved by itself, or rows came or went around it.
-    connect(model, &TableModel::currentRowChanged, this, showRow);
-    const auto followTable = [model, showRow] { showRow(model->table().controlCurrentRow()); };
+    connect(model, &TableModel::currentRowChanged, this, &TableGrid::showTableRow);
+    const auto followTable = [this] { showTableRow(m_model->table().controlCurrentRow()); };
     connect(model, &QAbstractItemModel::rowsRemoved, this, followTable);
     connect(model, &QAbstractItemModel::rowsInserted, this, followTable);
-    // The user moved to another row: the table follows (posting the row left).
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, model, showRow](const QModelIndex &current, const QModelIndex &previous) {
-                if (!current.isValid() || current.row() == previous.row() || m_takingRowsAway)
-                    return;
-                const bool leaving = model->table().isOpen() && current.row() != model->table().controlCurrentRow();
-                if (leaving && m_leaveCheck && !m_leaveCheck()) {
-                    showRow(model->table().controlCurrentRow());
-                    return;
-                }
-                model->setCurrentRow(current.row());
-            });
-    connect(this, &TableGrid::appendRequested, this, [this, model, guard] {
-        guard([model] { model->table().append(); });
-        const int row = model->table().controlCurrentRow();
-        if (row >= 0)
-            setCurrentIndex(model->index(row, std::max(0, currentIndex().column())));
+    connect(this, &TableGrid::appendRequested, this, [this] {
+        m_guard([this] { m_model->table().append(); });
+        showTableRow(m_model->table().controlCurrentRow());
     });
 }
 
-void TableGrid::commitOpenEditor()
+void TableGrid::showTableRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    if (currentIndex().row() != row || !currentIndex().isValid())
+        setCurrentIndex(m_model->index(row, m_column));
+}
+
+void TableGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // The view writes an editor left open in the cell being left.
+    ++m_changingCurrent;
+    QTableView::currentChanged(current, previous);
+    --m_changingCurrent;
+    if (m_refusal) {
+        settleRefusal();
+        return;
+    }
+    if (current.isValid())
+        m_column = current.column();
+    followUser(current, previous);
+}
+
+void TableGrid::followUser(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (!m_model || !current.isValid() || current.row() == previous.row() || m_takingRowsAway)
+        return;
+    const Table &table = m_model->table();
+    const bool leaving = table.isOpen() && current.row() != table.controlCurrentRow();
+    if (leaving && m_leaveCheck && !m_leaveCheck()) {
+        showTableRow(table.controlCurrentRow());
+        return;
+    }
+    m_model->setCurrentRow(current.row());
+}
+
+namespace {
+
+QVariant typedIn(QWidget *editor)
+{
+    const QMetaProperty typed = editor->metaObject()->userProperty();
+    return typed.isValid() ? typed.read(editor) : QVariant();
+}
+
+} // namespace
+
+bool TableGrid::commitOpenEditor()
 {
     if (state() != QAbstractItemView::EditingState)
-        return;
-    if (QWidget *editor = indexWidget(currentIndex())) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
+        return true;
+    QWidget *editor = indexWidget(currentIndex());
+    if (!editor)
+        return true;
+    if (m_told && m_told->cell == currentIndex() && m_told->typed == typedIn(editor))
+        return false; // just told, for this very typing
+    commitData(editor);
+    const bool refused = m_refusal.has_value();
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return !refused;
 }
 
 void TableGrid::discardOpenEditor()
@@ -67,7 +113,100 @@ void TableGrid::discardOpenEditor()
     if (state() != QAbstractItemView::EditingState)
         return;
     if (QWidget *editor = indexWidget(currentIndex()))
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool TableGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    if (QWidget *editor = indexWidget(index))
+        editor->installEventFilter(this); // before the delegate's own filter
+    return true;
+}
+
+bool TableGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click into the grid takes the focus from the editor before the
+    // click itself arrives: the click writes the editor (mousePressEvent),
+    // not the focus leaving it.
+    if (event->type() == QEvent::FocusOut && QApplication::focusWidget() == this && watched != this)
+        return true;
+    return QTableView::eventFilter(watched, event);
+}
+
+void TableGrid::commitData(QWidget *editor)
+{
+    m_refusal.reset();
+    m_committing = true;
+    QTableView::commitData(editor);
+    m_committing = false;
+    if (!m_refusal)
+        return;
+    m_refusal->typed = typedIn(editor); // to give back to the user
+    m_refusal->editor = editor;
+    // A commit that no closing follows (a choice from a cell's list) is
+    // told once the event that made it is done.
+    QTimer::singleShot(0, this, [this] {
+        if (m_refusal)
+            settleRefusal();
+    });
+}
+
+void TableGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (m_refusal && m_refusal->editor == editor) {
+        // The user stays in the cell, whatever the key asked for.
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (m_changingCurrent == 0)
+            settleRefusal();
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache)
+        dropUntouchedNewRow();
+}
+
+void TableGrid::settleRefusal()
+{
+    const Refusal refusal = *std::exchange(m_refusal, std::nullopt);
+    if (QWidget *open = refusal.editor.data(); open && indexWidget(refusal.cell) == open)
+        QTableView::closeEditor(open, QAbstractItemDelegate::NoHint);
+    m_told = refusal;
+    QTimer::singleShot(0, this, [this] { m_told.reset(); });
+    if (refusal.cell.isValid() && currentIndex() != refusal.cell)
+        setCurrentIndex(refusal.cell);
+    if (m_model)
+        m_model->report(refusal.message);
+    if (!refusal.cell.isValid() || currentIndex() != refusal.cell)
+        return;
+    edit(refusal.cell);
+    QWidget *editor = indexWidget(refusal.cell);
+    if (!editor)
+        return;
+    const QMetaProperty typed = editor->metaObject()->userProperty();
+    if (typed.isValid() && refusal.typed.isValid())
+        typed.write(editor, refusal.typed);
+    // The cursor at the end of the text, ready to put it right.
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        line = combo->lineEdit();
+    if (line) {
+        line->deselect();
+        line->end(false);
+    }
+    editor->setFocus();
+}
+
+bool TableGrid::dropUntouchedNewRow()
+{
+    if (!m_model)
+        return false;
+    Table &table = m_model->table();
+    if (table.state() != Table::State::Insert || table.modified())
+        return false;
+    m_guard([&table] { table.cancel(); });
+    return true;
 }
 
 void TableGrid::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
@@ -77,9 +216,40 @@ void TableGrid::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int e
     m_takingRowsAway = false;
 }
 
+namespace {
+
+// Keys with which the user leaves the cell being edited for another row.
+bool leavesTheRow(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return event->modifiers() & Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TableGrid::keyPressEvent(QKeyEvent *event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    // The typing goes into its row before the cursor goes anywhere; typing
+    // the row refuses keeps the user in the cell.
+    if (isEditing() && leavesTheRow(event) && !commitOpenEditor()) {
+        event->accept();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Escape && !isEditing() && dropUntouchedNewRow()) {
+        event->accept();
+        return;
+    }
     const int rows = model() ? model()->rowCount() : 0;
     const bool atLastRow = rows > 0 && currentIndex().row() == rows - 1;
     if (plain && event->key() == Qt::Key_Down && atLastRow) {
@@ -101,6 +271,18 @@ void TableGrid::keyPressEvent(QKeyEvent *event)
         emit appendRequested(); // then the key starts editing the new row
     }
     QTableView::keyPressEvent(event);
+}
+
+void TableGrid::mousePressEvent(QMouseEvent *event)
+{
+    // Clicking another cell leaves the one being edited: not while the row
+    // refuses its typing.
+    const QModelIndex clicked = indexAt(event->position().toPoint());
+    if (clicked != currentIndex() && isEditing() && !commitOpenEditor()) {
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
 }
 
 void TableGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -133,8 +315,9 @@ bool TableGrid::isFirstCell(const QModelIndex &index) const
 bool TableGrid::appendRow()
 {
     // The typing of an open editor belongs to the row being left, which the
-    // new row posts.
-    commitOpenEditor();
+    // new row posts; typing the row refuses keeps the user in it.
+    if (!commitOpenEditor())
+        return false;
     if (!m_newRowsAllowed) {
         emit newRowRefused();
         return false;

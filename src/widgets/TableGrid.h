@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QComboBox>
+#include <QPersistentModelIndex>
+#include <QPointer>
 #include <QTableView>
 #include <functional>
+#include <optional>
 
 class TableModel;
 
@@ -12,6 +15,12 @@ class TableModel;
 // the last cell and typing into an empty table ask for a new row at the
 // end (appendRequested), and Tab and Shift+Tab never wrap round to the
 // other end of the table.
+//
+// Typing the row refuses (a bad date, an amount that is no number) keeps
+// the user where they were: the cursor stays in the cell, the message is
+// told, and the editor opens again holding what was typed. Nothing is
+// posted and no other row is touched. Escape on a new row that holds no
+// typing takes the row away again.
 class TableGrid : public QTableView
 {
     Q_OBJECT
@@ -20,10 +29,13 @@ public:
 
     // Writes what an open cell editor holds into its row and closes it, so
     // that closing the window or posting from a button loses no typing.
-    void commitOpenEditor();
+    // False when the row refused the typing: the user has been told and is
+    // back in the editor, so whatever was to follow does not happen.
+    bool commitOpenEditor();
     // Closes an open cell editor and drops what it holds, for a cancelled
     // edit or a row that is about to go.
     void discardOpenEditor();
+    using QTableView::edit;
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The grid is choosing another current row for rows that are going.
     bool isTakingRowsAway() const { return m_takingRowsAway; }
@@ -56,14 +68,46 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void commitData(QWidget *editor) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
+    // Typing a row refused, on its way to the user.
+    struct Refusal
+    {
+        QPersistentModelIndex cell;
+        QString message;
+        QVariant typed;
+        QPointer<QWidget> editor;
+    };
+
     bool isLastCell(const QModelIndex &index) const;
     bool isFirstCell(const QModelIndex &index) const;
     // Asks for a new row at the end; true when the grid got one.
     bool appendRow();
+    // The table's cursor follows the user to another row.
+    void followUser(const QModelIndex &current, const QModelIndex &previous);
+    void showTableRow(int row);
+    // Puts the user back into the refused cell, tells why and opens the
+    // editor again with the typed text.
+    void settleRefusal();
+    // A new row without typing goes again; true when one went.
+    bool dropUntouchedNewRow();
 
+    TableModel *m_model = nullptr;
+    Guard m_guard;
+    std::optional<Refusal> m_refusal;
+    // The refusal last told, while the event that caused it is handled: the
+    // same typing in the same cell is not told twice for one action.
+    std::optional<Refusal> m_told;
+    bool m_committing = false; // an editor is being written into its row
+    int m_changingCurrent = 0;
+    int m_column = 0;           // the column the user is in, kept across resets
     bool m_takingRowsAway = false;
     bool m_newRowsAllowed = true;
     RowLeaveCheck m_leaveCheck;

@@ -19,7 +19,9 @@
 #include <algorithm>
 #include <QAction>
 #include <QAreaSeries>
+#include <QBarCategoryAxis>
 #include <QBarSeries>
+#include <QBarSet>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -161,6 +163,36 @@ private slots:
         auto column = open(std::nullopt, QStringLiteral("Leden.db"));
         QCOMPARE(column->chart()->shownSeries(), GraphKind::Series::Area);
         QVERIFY(column->chart()->series2()->chart());
+    }
+
+    // Every point is a bar, in the order of the point table, even where
+    // several records share a date; the labels are whole.
+    void barsStandOnePerPoint()
+    {
+        {
+            auto february = openLedger(QStringLiteral("Unor.db"));
+            appendRows(*february, {"3.2.2009;a;100", "1.2.2009;b;-50", "3.2.2009;c;70", "8.2.2009;d;20", "8.2.2009;e;-10",
+                                   "10.2.2009;f;30", "12.2.2009;g;40", "15.2.2009;h;50", "3.2.2009;i;60"});
+        }
+        auto window = open(GraphKind::Bar3D, QStringLiteral("Unor.db"), QSize(900, 600));
+        QCOMPARE(window->chart()->pointCount(), 9);
+        const QList<QBarSet *> sets = window->chart()->series3()->barSets();
+        QCOMPARE(sets.size(), 1);
+        QStringList values;
+        for (int i = 0; i < sets.first()->count(); ++i)
+            values << QString::number(sets.first()->at(i));
+        QCOMPARE(values, amounts(window->model().points()));
+        auto *axis = qobject_cast<QBarCategoryAxis *>(window->chart()->bottomAxis());
+        QVERIFY(axis);
+        QCOMPARE(axis->count(), 9);
+        QStringList shown;
+        for (const QString &label : axis->categories())
+            shown << QString(label).remove(QChar(0x200B));
+        QStringList dates;
+        for (const GraphPoint &point : window->model().points())
+            dates << point.date.toString(QStringLiteral("d.M.yyyy"));
+        QCOMPARE(shown, dates);
+        QVERIFY(!axis->truncateLabels());
     }
 
     void longTextsAreCut()

@@ -104,6 +104,9 @@ private slots:
         QTest::newRow("the same letters find it") << "čaj" << SearchField::Text << false << QList<int>{2};
         QTest::newRow("date as shown") << "3.2." << SearchField::Date << false << QList<int>{2};
         QTest::newRow("amount with its currency") << "-1 234,50 kč" << SearchField::Amount << false << QList<int>{3};
+        QTest::newRow("thousands typed with a plain space") << "25 000" << SearchField::Amount << false << QList<int>{4};
+        QTest::newRow("thousands typed with a narrow no-break space")
+            << QString::fromUtf8("25\u202F000") << SearchField::Amount << false << QList<int>{4};
         QTest::newRow("supplement") << "ZA" << SearchField::Supplement << false << QList<int>{0};
         QTest::newRow("NEO compares nothing") << "leden" << SearchField::Text << true << QList<int>{-1};
     }
@@ -115,8 +118,9 @@ private slots:
         QFETCH(QList<int>, found);
         auto ledger = openLedger(QStringLiteral("Unor.db"));
         appendRows(*ledger, {QStringLiteral("1.2.2009;začátek;10;;;za únor"), QStringLiteral("2.2.2009;Celkem Leden;20"),
-                             QStringLiteral("3.2.2009;čaj;30"), QStringLiteral("4.2.2009;Leden znovu;-1234,5")});
-        QCOMPARE(LedgerSearch::count(*ledger), 4);
+                             QStringLiteral("3.2.2009;čaj;30"), QStringLiteral("4.2.2009;Leden znovu;-1234,5"),
+                             QStringLiteral("5.2.2009;výplata;25000")});
+        QCOMPARE(LedgerSearch::count(*ledger), 5);
         LedgerSearch search(*ledger);
         int steps = 0;
         for (int expected : found) {

@@ -5,6 +5,7 @@
 #include "records/Registration.h"
 #include "records/infotext/TForm8.h"
 #include "records/ledger/InfoTextEdits.h"
+#include "support/GridTyping.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 #include "widgets/TableGrid.h"
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 namespace {
+
+using GridTyping::typeIntoCell;
 
 QStringList storedTexts()
 {
@@ -48,13 +51,6 @@ bool shownOnRow(TForm8 &window, int row)
     window.grid()->setFocus();
     window.grid()->setCurrentIndex(window.grid()->model()->index(row, 0));
     return true;
-}
-
-void typeIntoCell(TableGrid *grid, const QString &text)
-{
-    QTest::keyClick(grid, text.at(0).toLatin1());
-    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != grid);
-    QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
 }
 
 } // namespace
@@ -197,6 +193,56 @@ private slots:
             window.close();
         }
         QCOMPARE(storedTexts(), (QStringList{"a", "novy", "b"}));
+    }
+
+    // Escape on a new text that holds no typing takes it away again, and
+    // the typing after it goes to the text the user is on; a new text
+    // with typing stays.
+    void escapeTakesAnUntouchedTextAway_data()
+    {
+        QTest::addColumn<QString>("how");   // how the new text came
+        QTest::addColumn<QString>("typed"); // into it before Escape
+        QTest::addColumn<QStringList>("stored");
+        QTest::newRow("Insert, untouched") << "insert" << QString() << QStringList{"a", "b2"};
+        QTest::newRow("Přidat, untouched") << "button" << QString() << QStringList{"a", "b2"};
+        QTest::newRow("Down on the last, untouched") << "down" << QString() << QStringList{"a", "b2"};
+        QTest::newRow("Insert, typed") << "insert" << "novy" << QStringList{"a", "novy", "b"};
+    }
+    void escapeTakesAnUntouchedTextAway()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, typed);
+        Table &texts = m_module6->table();
+        appendTexts(texts, {QStringLiteral("a"), QStringLiteral("b")});
+        {
+            TForm8 window(texts, *m_prompter);
+            QVERIFY(shownOnRow(window, 1));
+            TableGrid *grid = window.grid();
+            if (how == QLatin1String("insert"))
+                QTest::keyClick(grid, Qt::Key_Insert);
+            else if (how == QLatin1String("button"))
+                window.findChild<QPushButton *>(QStringLiteral("Pridat"))->click();
+            else
+                QTest::keyClick(grid, Qt::Key_Down);
+            QCOMPARE(grid->model()->rowCount(), 3);
+            if (!typed.isEmpty()) {
+                typeIntoCell(grid, typed);
+                GridTyping::press(Qt::Key_Return);
+                QTRY_VERIFY(!grid->isEditing()); // Return writes once the key is handled
+            }
+            GridTyping::press(Qt::Key_Escape);
+            // With typing, Escape closes the window, which writes it.
+            QCOMPARE(window.isVisible(), typed.isEmpty());
+            if (typed.isEmpty()) {
+                QCOMPARE(grid->model()->rowCount(), 2);
+                QCOMPARE(GridTyping::cursorOf(grid), QStringLiteral("1,0"));
+                typeIntoCell(grid, QStringLiteral("b2"));
+                window.findChild<QPushButton *>(QStringLiteral("UlozitZavrit"))->click();
+                QVERIFY(!window.isVisible());
+            }
+        }
+        QFETCH(QStringList, stored);
+        QCOMPARE(storedTexts(), stored);
     }
 
     // The window as the program shows it: its texts and hints, and opened

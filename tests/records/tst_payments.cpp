@@ -9,6 +9,7 @@
 #include "records/payments/TForm17.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "widgets/TableGrid.h"
+#include "support/GridTyping.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -73,6 +76,31 @@ QStringList rows(Table &ledger)
                            ledger.field(LedgerField::Amount).asString(), ledger.field(LedgerField::Supplement).asString()}
                    .join(QLatin1Char(';'));
     return all;
+}
+
+// "name;start;end;amount" of every monthly payment, in table order.
+QStringList storedPayments()
+{
+    Table table;
+    table.setFolder(QStringLiteral("Data"));
+    table.setTableName(PaymentOffer::PaymentsFile);
+    table.open();
+    QStringList all;
+    for (table.first(); !table.eof(); table.next())
+        all << QStringList{table.field(QStringLiteral("Nazev-Pl")).asString(), table.field(QStringLiteral("P-Datum")).asString(),
+                           table.field(QStringLiteral("K-Datum")).asString(), table.field(QStringLiteral("Castka")).asString()}
+                   .join(QLatin1Char(';'));
+    return all;
+}
+
+// A line of storedPayments() with `field` set to `text`.
+QString withField(const QString &stored, const QString &field, const QString &text)
+{
+    const QStringList fields{QStringLiteral("Nazev-Pl"), QStringLiteral("P-Datum"), QStringLiteral("K-Datum"),
+                             QStringLiteral("Castka")};
+    QStringList line = stored.split(QLatin1Char(';'));
+    line[fields.indexOf(field)] = text;
+    return line.join(QLatin1Char(';'));
 }
 
 } // namespace
@@ -298,6 +326,107 @@ private slots:
         table.open();
         QCOMPARE(table.recordCount(), 1);
         QCOMPARE(table.field(QStringLiteral("Castka")).asString(), QStringLiteral("-4800"));
+    }
+
+    // A refused amount or date keeps the user on the payment, in the cell,
+    // with the typing in its editor; nothing is stored until it is put
+    // right, and the correction goes to that payment.
+    void refusedTypingStaysOnThePayment_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("corrected");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<Qt::Key>("leave");
+        QTest::newRow("amount, Down") << 3 << u"abc"_s << u"„abc“ není platná částka."_s << u"-8500"_s << u"Castka"_s
+                                      << Qt::Key_Down;
+        QTest::newRow("amount, Tab") << 3 << u"12a"_s << u"„12a“ není platná částka."_s << u"-8500"_s << u"Castka"_s
+                                     << Qt::Key_Tab;
+        QTest::newRow("end date, Up") << 1 << u"31.2.2009"_s << u"„31.2.2009“ není platné datum."_s << u"30.11.2009"_s
+                                      << u"K-Datum"_s << Qt::Key_Up;
+        QTest::newRow("end date, Return") << 1 << u"31.2.2009"_s << u"„31.2.2009“ není platné datum."_s
+                                          << u"30.11.2009"_s << u"K-Datum"_s << Qt::Key_Return;
+    }
+    void refusedTypingStaysOnThePayment()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, corrected);
+        QFETCH(QString, field);
+        QFETCH(Qt::Key, leave);
+        storePayments({{u"Nájem"_s, u"31.12.2009"_s, u"-5000"_s, {}},
+                       {u"Pojistka"_s, u"31.12.2009"_s, u"-300"_s, {}},
+                       {u"Internet"_s, u"31.12.2009"_s, u"-400"_s, {}}});
+        const QStringList before = storedPayments();
+        MenuCaptions captions;
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        {
+            TForm17 window(captions, prompter, clock);
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            TableGrid *grid = window.grid();
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(1, column));
+            GridTyping::typeIntoCell(grid, typed);
+            GridTyping::press(leave);
+            QTRY_COMPARE(prompter.messages, QStringList{message}); // Return writes once the key is handled
+            QCOMPARE(GridTyping::cursorOf(grid), u"1,%1"_s.arg(column));
+            QCOMPARE(GridTyping::openEditorText(grid), std::optional<QString>(typed));
+            QCOMPARE(storedPayments(), before);
+
+            GridTyping::retype(corrected);
+            GridTyping::press(Qt::Key_Down);
+            QCOMPARE(GridTyping::cursorOf(grid), u"2,%1"_s.arg(column));
+            QCOMPARE(prompter.messages.size(), 1);
+        }
+        QStringList after = before;
+        after[1] = withField(before[1], field, corrected);
+        QCOMPARE(storedPayments(), after);
+    }
+
+    // Escape on a new payment that holds no typing takes it away again (a
+    // refused date is no typing); the next Escape closes the window, and
+    // no empty payment is stored.
+    void escapeTakesAnUntouchedPaymentAway_data()
+    {
+        QTest::addColumn<QString>("typed"); // into the new row's start date, refused; empty: nothing
+        QTest::newRow("nothing typed") << QString();
+        QTest::newRow("a refused date") << u"45.1.2009"_s;
+    }
+    void escapeTakesAnUntouchedPaymentAway()
+    {
+        QFETCH(QString, typed);
+        storePayments({{u"Nájem"_s, u"31.12.2009"_s, u"-5000"_s, {}}, {u"Pojistka"_s, u"31.12.2009"_s, u"-300"_s, {}}});
+        const QStringList before = storedPayments();
+        MenuCaptions captions;
+        ScriptedPrompter prompter;
+        const FixedClock clock(QDateTime(QDate(2009, 3, 10), QTime(10, 0)));
+        TForm17 window(captions, prompter, clock);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TableGrid *grid = window.grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClick(grid, Qt::Key_Down); // a new payment at the end
+        QCOMPARE(grid->model()->rowCount(), 3);
+        if (!typed.isEmpty()) {
+            GridTyping::typeIntoCell(grid, typed);
+            GridTyping::press(Qt::Key_Down);
+            QCOMPARE(prompter.messages.size(), 1);
+            QCOMPARE(GridTyping::cursorOf(grid), u"2,0"_s);
+        }
+        GridTyping::press(Qt::Key_Escape);
+        QCOMPARE(grid->model()->rowCount(), 2);
+        QVERIFY(window.isVisible());
+        QCOMPARE(GridTyping::cursorOf(grid), u"1,0"_s);
+        GridTyping::press(Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(storedPayments(), before);
     }
 
     // The label explains the flags when clicked, in its own words.

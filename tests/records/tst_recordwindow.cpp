@@ -19,7 +19,9 @@
 #include "records/window/RecordStatusBar.h"
 #include "records/Registration.h"
 #include "records/window/TForm3.h"
+#include "records/window/TFrmSkryta.h"
 #include "records/window/TFrmPruvodce.h"
+#include "support/GridTyping.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
@@ -31,6 +33,8 @@
 #include <QLineEdit>
 #include <QStatusTipEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QProcess>
 #include <QRadioButton>
@@ -41,6 +45,8 @@
 Q_DECLARE_METATYPE(ToolbarChoices)
 
 namespace {
+
+using GridTyping::typeIntoCell;
 
 // The main window as the record window sees it.
 class FakeMainWindow final : public MainWindowHooks
@@ -68,6 +74,51 @@ void whenModal(std::function<void(QWidget *)> answer)
     timer->start();
 }
 
+// Tells every message in a real message box that a timer answers, so that
+// the window under it is left and activated again as on a desktop; the
+// rest goes to the script.
+class MessageBoxPrompter final : public Prompter
+{
+public:
+    explicit MessageBoxPrompter(ScriptedPrompter &script) : m_script(script) {}
+    bool ask(const QString &title, const QString &text, int icon) override { return m_script.ask(title, text, icon); }
+    void message(const QString &text) override
+    {
+        m_script.message(text);
+        QWidget *under = QApplication::activeWindow();
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Rozvahon"), text, QMessageBox::Ok, under);
+        QTimer::singleShot(100, &box, &QDialog::accept);
+        box.exec();
+        // As the desktop does: the window under the box is active again.
+        if (under)
+            under->activateWindow();
+    }
+    QString openFileName(const QString &title, const QString &directory, const QString &filter) override
+    {
+        return m_script.openFileName(title, directory, filter);
+    }
+    QString saveFileName(const QString &title, const QString &directory, const QString &filter) override
+    {
+        return m_script.saveFileName(title, directory, filter);
+    }
+    std::optional<int> chooseColor(int initial) override { return m_script.chooseColor(initial); }
+
+private:
+    ScriptedPrompter &m_script;
+};
+
+// "date;text;amount" of every stored row of `file`, in table order.
+QStringList storedRows(const QString &file)
+{
+    auto ledger = openLedger(file);
+    QStringList rows;
+    for (ledger->first(); !ledger->eof(); ledger->next())
+        rows << QStringList{ledger->field(LedgerField::Date).asString(), ledger->field(LedgerField::Text).asString(),
+                            ledger->field(LedgerField::Amount).asString()}
+                    .join(QLatin1Char(';'));
+    return rows;
+}
+
 bool runFrm()
 {
     return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)).read(Key::Reg::RunFrm);
@@ -83,23 +134,6 @@ bool shownIn(QWidget &window, const QString &name)
 {
     QWidget *widget = window.findChild<QWidget *>(name);
     return widget && widget->isVisibleTo(&window);
-}
-
-// Types into the grid's current cell as a user does: the first key opens
-// the cell editor, the rest go to whatever has the focus then.
-void typeIntoCell(RecordGrid *grid, const QString &text)
-{
-    QTest::keyClick(grid, text.at(0).toLatin1());
-    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget() != grid);
-    QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
-}
-
-// A key as the user presses it: to the widget that has the focus.
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, key, modifiers);
 }
 
 } // namespace
@@ -131,6 +165,7 @@ private slots:
     }
     void cleanup()
     {
+        RecordSeams::paymentOffer() = nullptr;
         AppContext::instance().reset();
         m_module6.reset();
         m_module23.reset();
@@ -844,17 +879,17 @@ private slots:
 
         QWidget other;
         if (way == QLatin1String("Down"))
-            pressKey(Qt::Key_Down);
+            GridTyping::press(Qt::Key_Down);
         else if (way == QLatin1String("Up"))
-            pressKey(Qt::Key_Up);
+            GridTyping::press(Qt::Key_Up);
         else if (way == QLatin1String("Tab"))
-            pressKey(Qt::Key_Tab);
+            GridTyping::press(Qt::Key_Tab);
         else if (way == QLatin1String("Backtab"))
-            pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+            GridTyping::press(Qt::Key_Backtab, Qt::ShiftModifier);
         else if (way == QLatin1String("PgDn"))
-            pressKey(Qt::Key_PageDown);
+            GridTyping::press(Qt::Key_PageDown);
         else if (way == QLatin1String("PgUp"))
-            pressKey(Qt::Key_PageUp);
+            GridTyping::press(Qt::Key_PageUp);
         else if (way == QLatin1String("click"))
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(model->index(0, 1)).center());
         else if (way == QLatin1String("S2"))
@@ -868,7 +903,7 @@ private slots:
         } else if (way == QLatin1String("close"))
             window->close();
         else if (way == QLatin1String("Alt+X"))
-            pressKey(Qt::Key_X, Qt::AltModifier);
+            GridTyping::press(Qt::Key_X, Qt::AltModifier);
 
         QFETCH(QString, total);
         if (total.isEmpty()) {
@@ -899,14 +934,14 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // a new row at the end
             QTRY_COMPARE(grid->currentIndex().row(), i + 1);
-            pressKey(Qt::Key_Home); // the new row is entered in the column left
+            GridTyping::press(Qt::Key_Home); // the new row is entered in the column left
             QCOMPARE(grid->currentIndex().column(), 0);
             typeIntoCell(grid, QStringLiteral("%1.2.2009").arg(i + 2));
-            pressKey(Qt::Key_Tab);
+            GridTyping::press(Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nakup %1").arg(i + 1));
-            pressKey(Qt::Key_Tab);
+            GridTyping::press(Qt::Key_Tab);
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-%1").arg(10 * (i + 1)));
-            pressKey(Qt::Key_Down); // no Enter: the amount goes with the row
+            GridTyping::press(Qt::Key_Down); // no Enter: the amount goes with the row
             QTRY_COMPARE(window->totalText(), totals[i]);
         }
         QVERIFY2(m_prompter->messages.isEmpty(), qPrintable(m_prompter->messages.join(QLatin1Char('|'))));
@@ -951,7 +986,7 @@ private slots:
         QVERIFY(editor && editor->count() > 0); // the list has entries to pick from
         editor->lineEdit()->selectAll();
         QTest::keyClicks(editor->lineEdit(), typed);
-        pressKey(Qt::Key(key));
+        GridTyping::press(Qt::Key(key));
         QFETCH(int, rowAfter);
         QTRY_COMPARE(grid->currentIndex().row(), rowAfter);
         auto check = openLedger(QStringLiteral("Unor.db"));
@@ -969,14 +1004,14 @@ private slots:
         RecordGrid *grid = window->grid();
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(1, 2));
-        pressKey(Qt::Key_Tab);
+        GridTyping::press(Qt::Key_Tab);
         QTRY_COMPARE(grid->currentIndex(), grid->model()->index(2, 0));
         QCOMPARE(m_module2->table().state(), Table::State::Insert);
         typeIntoCell(grid, QStringLiteral("9.2.2009"));
-        pressKey(Qt::Key_Return);
+        GridTyping::press(Qt::Key_Return);
         // Shift+Tab in the first cell stays there.
         grid->setCurrentIndex(grid->model()->index(0, 0));
-        pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        GridTyping::press(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
         window->close();
         auto check = openLedger(QStringLiteral("Unor.db"));
@@ -996,19 +1031,7 @@ private slots:
     {
         QFETCH(int, number);
         QProcess program;
-        program.setProgram(QCoreApplication::applicationFilePath());
-        program.setArguments({QStringLiteral("--stopped-while-typing")});
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start();
-        QVERIFY(program.waitForStarted());
-        QByteArray said;
-        QElapsedTimer timer;
-        timer.start();
-        while (!said.contains('\n') && timer.elapsed() < 20000 && program.state() == QProcess::Running) {
-            program.waitForReadyRead(500);
-            said += program.readAllStandardOutput();
-        }
-        QCOMPARE(said.trimmed(), QByteArray("typed"));
+        QVERIFY(startStopped(program, QStringLiteral("--stopped-while-typing")));
         QVERIFY(runFrm());
         ::kill(pid_t(program.processId()), number);
         QVERIFY(program.waitForFinished(20000));
@@ -1074,6 +1097,139 @@ private slots:
         QCOMPARE(::column(*ledger, LedgerField::Amount), QStringList{QStringLiteral("1")});
     }
 
+    // Typing the row refuses keeps the user where they were, whatever way
+    // they leave the cell: the cursor stays, the editor holds the typing,
+    // nothing is stored; the correction goes to that record.
+    void refusedTypingKeepsTheUserInTheCell_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("corrected");
+        QTest::addColumn<QString>("way");
+        const QString badDate = QStringLiteral("„31.2.2009“ není platné datum.");
+        const QString badAmount = QStringLiteral("„12a“ není platná částka.");
+        QTest::newRow("date, Down") << 0 << "31.2.2009" << badDate << "4.1.2009" << "down";
+        QTest::newRow("date, Up") << 0 << "31.2.2009" << badDate << "4.1.2009" << "up";
+        QTest::newRow("date, a click on another row") << 0 << "31.2.2009" << badDate << "4.1.2009" << "click";
+        QTest::newRow("amount, Tab") << 2 << "12a" << badAmount << "-150" << "tab";
+        QTest::newRow("amount, Return") << 2 << "12a" << badAmount << "-150" << "return";
+        QTest::newRow("amount, the next-record button") << 2 << "12a" << badAmount << "-150" << "button";
+    }
+    void refusedTypingKeepsTheUserInTheCell()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, way);
+        auto window = openActive(QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"),
+                                 {QStringLiteral("1.1.2009;Pojistka;-1000"), QStringLiteral("2.1.2009;Nakup;-200"),
+                                  QStringLiteral("3.1.2009;Plat;30000")});
+        QVERIFY(window);
+        const QStringList before = storedRows(QStringLiteral("Leden.db"));
+        RecordGrid *grid = window->grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, column));
+        typeIntoCell(grid, typed);
+        if (way == QLatin1String("click"))
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(2, column)).center());
+        else if (way == QLatin1String("button"))
+            window->findChild<QToolButton *>(QStringLiteral("S2"))->click();
+        else
+            GridTyping::press(way == QLatin1String("down") ? Qt::Key_Down
+                              : way == QLatin1String("up")  ? Qt::Key_Up
+                              : way == QLatin1String("tab") ? Qt::Key_Tab
+                                                            : Qt::Key_Return);
+        QFETCH(QString, message);
+        QTRY_COMPARE(m_prompter->messages, QStringList{message}); // Return writes once the key is handled
+        QCOMPARE(GridTyping::cursorOf(grid), QStringLiteral("1,%1").arg(column));
+        QCOMPARE(GridTyping::openEditorText(grid), std::optional<QString>(typed));
+        QCOMPARE(m_module2->table().position(), 1);
+        QCOMPARE(storedRows(QStringLiteral("Leden.db")), before);
+
+        QFETCH(QString, corrected);
+        GridTyping::retype(corrected);
+        GridTyping::press(Qt::Key_Down);
+        QCOMPARE(GridTyping::cursorOf(grid), QStringLiteral("2,%1").arg(column));
+        QCOMPARE(m_prompter->messages.size(), 1);
+        window->close();
+        QStringList after = before;
+        QStringList row = after[1].split(QLatin1Char(';'));
+        row[column] = corrected;
+        after[1] = row.join(QLatin1Char(';'));
+        QCOMPARE(storedRows(QStringLiteral("Leden.db")), after);
+    }
+
+    // A new record with a refused date, told in a real message box: the
+    // window does not run its activation again when the box goes (no
+    // payment is offered twice, the cursor is not sent to the first
+    // record), and what the user types next fills the new record.
+    void insertedRowWithARefusedDateKeepsItsPlace()
+    {
+        int activations = 0;
+        RecordSeams::paymentOffer() = [&activations](Table &, int, Prompter &, const Clock &) { ++activations; };
+        MessageBoxPrompter boxes(*m_prompter);
+        AppContext::instance().prompter = &boxes;
+        auto window = openActive(QStringLiteral("Měsíc Leden"), QStringLiteral("Leden.db"),
+                                 {QStringLiteral("1.1.2009;Pojistka;-1000"), QStringLiteral("2.1.2009;Nakup;-200"),
+                                  QStringLiteral("3.1.2009;Plat;30000")});
+        QVERIFY(window);
+        QCOMPARE(activations, 1);
+        RecordGrid *grid = window->grid();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClick(grid, Qt::Key_Insert);
+        typeIntoCell(grid, QStringLiteral("31.2.2009"));
+        GridTyping::press(Qt::Key_Down);
+        QCOMPARE(m_prompter->messages, QStringList{QStringLiteral("„31.2.2009“ není platné datum.")});
+        QTRY_VERIFY(window->isActiveWindow());
+        QTest::qWait(200); // whatever coming back to the window runs has run
+        QCOMPARE(activations, 1);
+        QCOMPARE(grid->model()->rowCount(), 4);
+        QCOMPARE(GridTyping::cursorOf(grid), QStringLiteral("1,0"));
+        QCOMPARE(GridTyping::openEditorText(grid), std::optional<QString>(QStringLiteral("31.2.2009")));
+
+        GridTyping::retype(QStringLiteral("3.1.2009"));
+        GridTyping::press(Qt::Key_Tab);
+        GridTyping::retype(QStringLiteral("Test ztraty"));
+        GridTyping::press(Qt::Key_Tab);
+        GridTyping::retype(QStringLiteral("123"));
+        GridTyping::press(Qt::Key_Down);
+        QCOMPARE(GridTyping::cursorOf(grid), QStringLiteral("2,2"));
+        window->close();
+        RecordSeams::paymentOffer() = nullptr;
+        QCOMPARE(storedRows(QStringLiteral("Leden.db")),
+                 (QStringList{"1.1.2009;Pojistka;-1000", "3.1.2009;Test ztraty;123", "2.1.2009;Nakup;-200",
+                              "3.1.2009;Plat;30000"}));
+        QCOMPARE(m_prompter->messages.size(), 1);
+    }
+
+    // A stop signal with the hidden-amount dialog open: the user has not
+    // chosen "Storno", so the typed hidden amount is written, as OK does.
+    void stopSignalWritesTheHiddenAmount_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void stopSignalWritesTheHiddenAmount()
+    {
+        QFETCH(int, number);
+        {
+            auto ledger = openLedger(QStringLiteral("Leden.db"));
+            appendRows(*ledger, {QStringLiteral("1.1.2009;Najem;-5000")});
+        }
+        QProcess program;
+        QVERIFY(startStopped(program, QStringLiteral("--stopped-in-hidden-amount")));
+        ::kill(pid_t(program.processId()), number);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        QCOMPARE(ledger->recordCount(), 1);
+        QCOMPARE(ledger->field(LedgerField::HiddenAmount).asString(), QStringLiteral("150"));
+        QCOMPARE(ledger->field(LedgerField::HiddenText).asString(), QStringLiteral("doplatek"));
+        QVERIFY(!runFrm());
+    }
+
     void openedByTheMonthCommandOnlyOnce()
     {
         MenuCaptions captions;
@@ -1122,6 +1278,26 @@ private slots:
     }
 
 private:
+    // This test program started as the child `mode`, which has typed and
+    // waits to be stopped; false when it did not say "typed".
+    static bool startStopped(QProcess &program, const QString &mode)
+    {
+        program.setProgram(QCoreApplication::applicationFilePath());
+        program.setArguments({mode});
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start();
+        if (!program.waitForStarted())
+            return false;
+        QByteArray said;
+        QElapsedTimer timer;
+        timer.start();
+        while (!said.contains('\n') && timer.elapsed() < 20000 && program.state() == QProcess::Running) {
+            program.waitForReadyRead(500);
+            said += program.readAllStandardOutput();
+        }
+        return said.trimmed() == "typed";
+    }
+
     std::unique_ptr<TestEnv> m_env;
     std::unique_ptr<FixedClock> m_clock;
     std::unique_ptr<ScriptedPrompter> m_prompter;
@@ -1133,9 +1309,9 @@ private:
 
 
 // A program with January open in its record window, in the current folder:
-// it types a row, leaves the amount in the open cell editor, says "typed"
-// and waits to be stopped by a signal.
-int runStoppedWhileTyping()
+// `typing` types into it, then the program says "typed" and waits to be
+// stopped by a signal.
+int runStopped(const std::function<void(TForm3 *)> &typing)
 {
     FixedClock clock(QDateTime(QDate(2009, 1, 20), QTime(9, 30)));
     ScriptedPrompter prompter;
@@ -1157,19 +1333,11 @@ int runStoppedWhileTyping()
     if (!form)
         return 2;
     SessionEnd ending;
-    QTimer::singleShot(0, form, [form] {
-        QTimer::singleShot(200, form, [form] {
+    QTimer::singleShot(0, form, [form, typing] {
+        QTimer::singleShot(200, form, [form, typing] {
             form->activateWindow();
-            RecordGrid *grid = form->grid();
-            grid->setFocus();
-            QTest::keyClick(grid, Qt::Key_1); // an empty table: the key starts a new record
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(".1.2009"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Najem"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-5000"));
-            std::fputs(form->grid()->isEditing() ? "typed\n" : "not editing\n", stdout);
-            std::fflush(stdout);
+            form->grid()->setFocus();
+            typing(form);
         });
         form->exec();
         QCoreApplication::quit();
@@ -1180,11 +1348,49 @@ int runStoppedWhileTyping()
     return result;
 }
 
+void said(const char *line)
+{
+    std::fputs(line, stdout);
+    std::fflush(stdout);
+}
+
+// Types a row into an empty January and leaves the amount in the open
+// cell editor.
+void typeARow(TForm3 *form)
+{
+    RecordGrid *grid = form->grid();
+    QTest::keyClick(grid, Qt::Key_1); // an empty table: the key starts a new record
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(".1.2009"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Najem"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-5000"));
+    said(grid->isEditing() ? "typed\n" : "not editing\n");
+}
+
+// Opens the hidden-amount dialog of January's first record and types an
+// amount and a text into it.
+void typeAHiddenAmount(TForm3 *form)
+{
+    QTimer::singleShot(100, form, [] {
+        auto *dialog = qobject_cast<TFrmSkryta *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return said("no dialog\n");
+        dialog->amountBox()->selectAll();
+        QTest::keyClicks(dialog->amountBox(), QStringLiteral("150"));
+        dialog->textBox()->setPlainText(QStringLiteral("doplatek"));
+        said("typed\n");
+    });
+    form->hiddenAmount();
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], "--stopped-while-typing") == 0)
-        return runStoppedWhileTyping();
+        return runStopped(typeARow);
+    if (argc == 2 && qstrcmp(argv[1], "--stopped-in-hidden-amount") == 0)
+        return runStopped(typeAHiddenAmount);
     RecordWindowTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

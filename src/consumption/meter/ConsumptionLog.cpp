@@ -55,7 +55,8 @@ void ConsumptionLog::recomputeRow()
 {
     if (!m_table.isOpen() || m_table.isEmpty())
         return;
-    if (m_table.state() == Table::State::Browse)
+    const bool ownEdit = m_table.state() == Table::State::Browse;
+    if (ownEdit)
         m_table.edit();
     for (const Meter &meter : m_meters)
         for (const QString &name : {meter.start, meter.end})
@@ -66,12 +67,11 @@ void ConsumptionLog::recomputeRow()
         const double end = reading(meter.end);
         if (meter.wholeReadings) {
             for (double value : {start, end}) {
+                // Nothing is written: the user puts the reading right here.
                 if (!MeterArithmetic::wholeReading(value)) {
-                    // The typed readings are kept; the user puts this one right.
-                    m_table.post();
-                    throw EngineError(QStringLiteral("„%1“ není platné celé číslo. Stavy elektroměru se zapisují "
-                                                     "v celých kWh.")
-                                          .arg(Locale::number(value)));
+                    if (ownEdit)
+                        m_table.cancel();
+                    throw EngineError(wholeReadingMessage(value));
                 }
             }
         }
@@ -141,6 +141,12 @@ void ConsumptionLog::carryOver(int meter)
     m_table.edit();
     m_table.field(which.start).setValue(endReading);
     m_table.post();
+}
+
+QString ConsumptionLog::wholeReadingMessage(double reading)
+{
+    return QStringLiteral("„%1“ není platné celé číslo. Stavy elektroměru se zapisují v celých kWh.")
+        .arg(Locale::number(reading));
 }
 
 QString ConsumptionLog::totalText(Money total) { return QStringLiteral("Celkem: ") + Locale::money(total); }

@@ -64,6 +64,8 @@ public:
 
     // "Celkem: 1 234,50 Kč".
     static QString totalText(Money total);
+    // Why a reading that must be whole is refused.
+    static QString wholeReadingMessage(double reading);
 
 protected:
     // Moves that work out the row they leave.

@@ -9,20 +9,13 @@
 #include <QApplication>
 #include <algorithm>
 #include <QHeaderView>
-#include <QTimer>
 
 LogGrid::LogGrid(ConsumptionLog &log, QList<LogColumn> columns, Prompter &prompter, QWidget *parent)
     : QObject(parent), m_log(log), m_prompter(prompter)
 {
     m_grid = new TableGrid(parent);
     m_model = new MeterLogModel(log.table(), std::move(columns), this);
-    m_model->setErrorReporter([this](const QString &message) {
-        // A cell written on the way out of its row keeps the cursor there;
-        // the mark lasts only for the event that wrote it.
-        m_editRefused = true;
-        QTimer::singleShot(0, this, [this] { m_editRefused = false; });
-        m_prompter.message(message);
-    });
+    m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
     m_grid->showTable(m_model, [this](const std::function<void()> &work) { return run(work); });
     m_grid->setNewRowsAllowed(false);
     m_grid->setRowLeaveCheck([this] { return leaveRow(); });
@@ -52,11 +45,6 @@ LogGrid::LogGrid(ConsumptionLog &log, QList<LogColumn> columns, Prompter &prompt
 
 bool LogGrid::leaveRow()
 {
-    if (m_editRefused) {
-        // The message has been shown; the user puts the reading right here.
-        m_editRefused = false;
-        return false;
-    }
     try {
         m_log.recomputeRow();
         return true;
@@ -68,8 +56,8 @@ bool LogGrid::leaveRow()
 
 bool LogGrid::run(const std::function<void()> &work)
 {
-    m_grid->commitOpenEditor();
-    m_editRefused = false;
+    if (!m_grid->commitOpenEditor())
+        return false;
     const int column = std::max(0, m_grid->currentIndex().column());
     bool done = true;
     try {

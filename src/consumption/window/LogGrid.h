@@ -43,5 +43,4 @@ private:
     TableGrid *m_grid = nullptr;
     MeterLogModel *m_model = nullptr;
     bool m_enteredOnce = false;
-    bool m_editRefused = false; // the typing of the last cell could not be written
 };

@@ -1,9 +1,6 @@
 #include "consumption/window/LogWindowFrame.h"
 
-#include "core/data/platform/Paths.h"
-#include "core/data/stores/IniStore.h"
-#include "core/data/stores/Keys.h"
-#include "widgets/Colours.h"
+#include "core/app/dialogs/ProgramCaption.h"
 #include "widgets/DialogFrame.h"
 
 #include <QApplication>
@@ -28,10 +25,7 @@ LogWindowFrame::LogWindowFrame(Prompter &prompter, QWidget *parent, const QStrin
     m_surface->setObjectName(QStringLiteral("Surface"));
     m_surface->setFixedSize(size);
     layout->addWidget(m_surface);
-    const IniStore settings(Paths::inProgramFolder(QLatin1String(FileName::Settings)),
-                            QLatin1String(Section::Nastaveni));
-    if (settings.read(Key::GradientCaption1))
-        frame->addCaptionBand(layout, true, Colours::fromValue(settings.read(Key::GradientColor)));
+    addProgramCaptionBand(*frame, layout);
     adjustSize();
     if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -1,6 +1,10 @@
 #include "consumption/window/MeterLogModel.h"
 
+#include "consumption/meter/ConsumptionLog.h"
 #include "consumption/meter/MeterArithmetic.h"
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/FieldCodec.h"
+#include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"
 
 const QColor MeterLogModel::GridColour(0xFF, 0xFF, 0xD7);
@@ -56,6 +60,21 @@ QVariant MeterLogModel::data(const QModelIndex &index, int role) const
         break;
     }
     return TableModel::data(index, role);
+}
+
+bool MeterLogModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    const int field = fieldOfColumn(index.column());
+    if (role == Qt::EditRole && field >= 0 && m_columns.at(index.column()).wholeNumbers) {
+        try {
+            const QVariant number = FieldCodec::fromText(table().fields().at(field), value.toString());
+            if (!number.isNull() && !MeterArithmetic::wholeReading(number.toDouble()))
+                return refuse(index, ConsumptionLog::wholeReadingMessage(number.toDouble()));
+        } catch (const EngineError &) {
+            // Not a number at all: the table says so in its own words below.
+        }
+    }
+    return TableModel::setData(index, value, role);
 }
 
 Qt::ItemFlags MeterLogModel::flags(const QModelIndex &index) const

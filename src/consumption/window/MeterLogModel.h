@@ -22,6 +22,7 @@ struct LogColumn
     QString unit;
     QColor colour;          // invalid: the grid's colour
     bool editable = true;
+    bool wholeNumbers = false; // a typed fraction is refused (night-tariff readings)
 };
 
 // A meter log's table as its grid shows it: each column in its display
@@ -41,6 +42,7 @@ public:
     const QList<LogColumn> &columns() const { return m_columns; }
 
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:

@@ -81,7 +81,7 @@ PricedLogWindow::~PricedLogWindow()
     // FormDestroy: the pending rows are written, unless the tables were
     // handed to the converter.
     if (!LogOpening::conversionStarted())
-        guarded([this] { writePending(); });
+        writeAll();
     for (auto &log : m_logs)
         log->table.close();
     delete surface(); // the grids go before their tables
@@ -132,14 +132,18 @@ void PricedLogWindow::carryOver(int index)
     log.grid->run([&] { log.log->carryOver(); });
 }
 
-void PricedLogWindow::writePending()
+bool PricedLogWindow::writePending()
 {
     if (LogOpening::conversionStarted())
-        return;
+        return true;
+    bool written = true;
     for (auto &log : m_logs) {
-        log->grid->grid()->commitOpenEditor();
-        log->log->postPending();
+        if (log->grid->grid()->commitOpenEditor())
+            log->log->postPending();
+        else
+            written = false;
     }
+    return written;
 }
 
 void PricedLogWindow::paintEvent(QPaintEvent *event)

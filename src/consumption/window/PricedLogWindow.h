@@ -54,7 +54,7 @@ protected:
     // The window's OK button: writes and closes.
     void addOkButton(QRect where);
 
-    void writePending() override;
+    bool writePending() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

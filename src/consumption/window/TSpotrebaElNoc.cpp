@@ -19,7 +19,7 @@ QList<LogColumn> nightColumns()
     using Shown = LogColumn::Shown;
     const QColor grid; // the grid's colour
     const auto reading = [&](const char *field, const char *title) {
-        return LogColumn{QString::fromUtf8(field), QString::fromUtf8(title), Shown::General, 0, {}, grid, true};
+        return LogColumn{QString::fromUtf8(field), QString::fromUtf8(title), Shown::General, 0, {}, grid, true, true};
     };
     const auto used = [&](const char *field, const char *title) {
         return LogColumn{QString::fromUtf8(field), QString::fromUtf8(title), Shown::Fixed, 0, QStringLiteral("KWh"), grid,
@@ -83,15 +83,17 @@ TSpotrebaElNoc::TSpotrebaElNoc(Prompter &prompter, QWidget *parent)
 TSpotrebaElNoc::~TSpotrebaElNoc()
 {
     // FormDestroy: the pending row is written, the table closed.
-    guarded([this] { writePending(); });
+    writeAll();
     m_table->close();
     delete surface(); // the grid goes before its table
 }
 
-void TSpotrebaElNoc::writePending()
+bool TSpotrebaElNoc::writePending()
 {
-    m_grid->grid()->commitOpenEditor();
+    if (!m_grid->grid()->commitOpenEditor())
+        return false;
     m_log->postPending();
+    return true;
 }
 
 void TSpotrebaElNoc::SjednSazbyClick()

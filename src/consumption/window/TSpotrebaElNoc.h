@@ -28,7 +28,7 @@ public:
     void OKClick() { writeAndClose(); }
 
 protected:
-    void writePending() override;
+    bool writePending() override;
 
 private:
     std::unique_ptr<Table> m_table;

@@ -11,6 +11,7 @@
 namespace {
 
 int wakePipe[2] = {-1, -1};
+bool endBegun = false;
 constexpr int EndingSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 extern "C" void onEndingSignal(int number)
@@ -54,6 +55,8 @@ SessionEnd::~SessionEnd()
         ::sigaction(number, &action, nullptr);
 }
 
+bool SessionEnd::isEnding() { return endBegun; }
+
 void SessionEnd::readSignal()
 {
     char bytes[16];
@@ -67,6 +70,7 @@ void SessionEnd::endNow()
     if (m_ending)
         return;
     m_ending = true;
+    endBegun = true;
     emit ending();
     // The modal windows from the top down: each one writes what it holds
     // as it closes. One that refuses to close ends with the run.

@@ -22,6 +22,10 @@ public:
     // quits once the other windows are closed.
     void setMainWindow(QWidget *window) { m_mainWindow = window; }
 
+    // The end has begun (in this process): a window closed now is closed
+    // by the end, not by the user.
+    static bool isEnding();
+
 public slots:
     void endNow();
 

@@ -10,6 +10,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QHash>
 #include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QLineSeries>
@@ -38,6 +39,15 @@ QLinearGradient verticalGradient(const QColor &top, const QColor &bottom)
 }
 
 ChartZoom::Range rangeOf(const QValueAxis *axis) { return {axis->min(), axis->max()}; }
+
+// The label of a bar: a category axis merges equal labels into one bar,
+// so the n-th bar of a date gets n invisible zero-width spaces.
+QString barLabel(const QString &text, QHash<QString, int> &seen)
+{
+    const int earlier = seen[text]++;
+    return earlier == 0 ? text : text + QString(earlier, QChar(0x200B));
+}
+
 } // namespace
 
 GraphChart::GraphChart(QGraphicsItem *parent) : QChart(parent)
@@ -161,10 +171,12 @@ void GraphChart::showPoints(GraphKind::Series kind, bool yearly, const GraphPoin
         return;
     }
 
-    // The line, area and bar series draw in date order.
+    // The line and area series draw in date order; the bars stand one per
+    // point in the order of the point table.
     m_points = points;
-    std::stable_sort(m_points.begin(), m_points.end(),
-                     [](const GraphPoint &a, const GraphPoint &b) { return a.date < b.date; });
+    if (kind != GraphKind::Series::Bar3D)
+        std::stable_sort(m_points.begin(), m_points.end(),
+                         [](const GraphPoint &a, const GraphPoint &b) { return a.date < b.date; });
     QList<QPointF> xy;
     xy.reserve(m_points.size());
     QVector<QPointF> markAt;
@@ -201,10 +213,11 @@ void GraphChart::showPoints(GraphKind::Series kind, bool yearly, const GraphPoin
     case GraphKind::Series::Bar3D: {
         QList<qreal> values;
         QStringList categories;
+        QHash<QString, int> seen;
         values.reserve(m_points.size());
         for (const GraphPoint &point : std::as_const(m_points)) {
             values.append(point.amount.toDouble());
-            categories.append(yearly ? point.text : Locale::date(point.date));
+            categories.append(barLabel(yearly ? point.text : Locale::date(point.date), seen));
         }
         m_barSet->remove(0, m_barSet->count());
         m_barSet->append(values);
@@ -212,6 +225,7 @@ void GraphChart::showPoints(GraphKind::Series kind, bool yearly, const GraphPoin
         m_barAxis->append(categories);
         // Many dates stand aslant rather than be cut short.
         m_barAxis->setLabelsAngle(!yearly && categories.size() > 8 ? -45 : 0);
+        m_barAxis->setTruncateLabels(false);
         addSeries(m_bars);
         addAxis(m_barAxis, Qt::AlignBottom);
         addAxis(m_valueAxis, Qt::AlignLeft);

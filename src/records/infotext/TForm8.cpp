@@ -1,5 +1,6 @@
 #include "records/infotext/TForm8.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
 #include "core/data/engine/TableModel.h"
@@ -27,7 +28,7 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialo
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Rychlý výpis informačního textu"));
-    new DialogFrame(this);
+    auto *frame = new DialogFrame(this);
 
     auto *heading = new QLabel(QStringLiteral("Nastavení - Informačního text pro rychlý zápis"), this);
     heading->setObjectName(QStringLiteral("Label1"));
@@ -81,6 +82,7 @@ TForm8::TForm8(Table &texts, Prompter &prompter, QWidget *parent) : EditingDialo
     buttons->addStretch();
     buttons->addWidget(save);
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addWidget(heading);
     layout->addLayout(buttons);
     layout->addWidget(m_grid, 1);
@@ -99,15 +101,18 @@ TForm8::~TForm8()
     }
 }
 
-void TForm8::writePending()
+bool TForm8::writePending()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return false;
     InfoTextEdits::postPending(m_texts);
+    return true;
 }
 
 void TForm8::PridatClick()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     guarded([this] { InfoTextEdits::insertBefore(m_texts); });
     m_grid->setFocus();
 }
@@ -115,7 +120,8 @@ void TForm8::PridatClick()
 void TForm8::SmazatClick()
 {
     // The typing of an open editor goes with its record, if it goes.
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     guarded([this] { InfoTextEdits::removeCurrent(m_texts, prompter()); });
 }
 

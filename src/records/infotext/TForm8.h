@@ -28,7 +28,7 @@ public:
 
 protected:
     // Writes an open cell editor and the pending edit.
-    void writePending() override;
+    bool writePending() override;
 
 private:
 

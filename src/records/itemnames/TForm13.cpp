@@ -1,5 +1,6 @@
 #include "records/itemnames/TForm13.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
@@ -39,7 +40,7 @@ TForm13::TForm13(Table &names, MenuCaptions &captions, Prompter &prompter, QWidg
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Jména položek záznamové databáze"));
-    new DialogFrame(this);
+    auto *frame = new DialogFrame(this);
 
     auto *title = new QLabel(QStringLiteral("Seznam jmén záznamových položek"), this);
     title->setObjectName(QStringLiteral("Label1"));
@@ -76,6 +77,7 @@ TForm13::TForm13(Table &names, MenuCaptions &captions, Prompter &prompter, QWidg
     connect(close, &QPushButton::clicked, this, &EditingDialog::writeAndClose);
 
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addLayout(top);
     layout->addSpacing(8);
@@ -134,8 +136,9 @@ void TForm13::store(const QString &field, const QString &text)
     });
 }
 
-void TForm13::writePending()
+bool TForm13::writePending()
 {
     if (m_names.isOpen() && m_names.state() != Table::State::Browse)
         m_names.post();
+    return true;
 }

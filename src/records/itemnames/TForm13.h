@@ -26,7 +26,7 @@ public:
     QLineEdit *itemBox(int n) const { return m_items[std::size_t(n - 1)]; }
 
 protected:
-    void writePending() override;
+    bool writePending() override;
 
 private:
     // Writes a typed name into the record (the first edit of a table

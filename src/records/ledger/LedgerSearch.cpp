@@ -35,8 +35,8 @@ QString LedgerSearch::upperAscii(const QString &text)
     for (QChar &c : upper) {
         if (c >= u'a' && c <= u'z')
             c = QChar(c.unicode() - u'a' + u'A');
-        else if (c == QChar(0x00A0))
-            c = u' '; // amounts group by a no-break space the user cannot type
+        else if (c.isSpace())
+            c = u' '; // amounts group by a no-break space, which the user types as a plain one
     }
     return upper;
 }

@@ -32,21 +32,11 @@ int rowColour(const Table &ledger)
     return ledger.field(LedgerField::Colour).asInteger();
 }
 
-void postPending(Table &ledger)
-{
-    if (!ledger.isOpen())
-        return;
-    if (ledger.state() == Table::State::Insert && !ledger.modified())
-        ledger.cancel();
-    else if (ledger.state() != Table::State::Browse)
-        ledger.post();
-}
-
 int replaceSupplement(Table &ledger, const QString &from, const QString &to)
 {
     if (!ledger.isOpen())
         return 0;
-    postPending(ledger);
+    ledger.checkBrowseMode();
     const int supplement = ledger.fieldIndex(LedgerField::Supplement);
     int changed = 0;
     {

@@ -18,10 +18,6 @@ void applyRowColour(Table &ledger, std::optional<int> colour);
 // The colour a record's text is drawn in: its "Cislo", black when unset.
 int rowColour(const Table &ledger);
 
-// Posts the current record if it is being edited. A new record the user
-// left untouched goes away instead of being written empty.
-void postPending(Table &ledger);
-
 // "Nahradit": every supplement that equals `from` exactly (whole value,
 // letter case counts; an empty `from` stands for the empty supplements)
 // becomes `to`, in one transaction. Ends on the first record; returns how

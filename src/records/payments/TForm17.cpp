@@ -1,5 +1,6 @@
 #include "records/payments/TForm17.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/app/commands/MenuCaptions.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/EngineError.h"
@@ -104,7 +105,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
 {
     setObjectName(QStringLiteral("Form17"));
     setWindowTitle(QStringLiteral("Pravidelné platby"));
-    new DialogFrame(this);
+    auto *frame = new DialogFrame(this);
 
     m_payments->setFolder(Catalogue::DataFolder);
     m_payments->setTableName(PaymentTables::fileOf(0));
@@ -128,16 +129,9 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
     m_grid->showTable(m_model, [this](const std::function<void()> &work) { return guarded(work); });
     m_grid->setItemDelegate(new StartDateDelegate(m_clock, m_grid));
-    // The design widths, widened where this desktop's font needs more room
-    // for a heading or an amount, so that nothing is cut off.
     const int widths[] = {90, 90, 205, 67};
-    const QFontMetrics metrics(m_grid->font());
-    for (int column = 0; column < 4; ++column) {
-        int needed = metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + 16;
-        if (column == 3)
-            needed = std::max(needed, metrics.horizontalAdvance(QStringLiteral("-88 888,00 Kč")) + 12);
-        m_grid->setColumnWidth(column, std::max(widths[column], needed));
-    }
+    for (int column = 0; column < 4; ++column)
+        m_grid->setColumnWidth(column, widths[column]);
     m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     Hints::apply(m_grid, QStringLiteral("Údaje"));
@@ -223,6 +217,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     bottom->addWidget(m_groups);
     bottom->addWidget(remove);
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addLayout(top);
     layout->addWidget(m_grid, 2);
     layout->addWidget(flagsLabel);
@@ -249,11 +244,13 @@ TForm17::~TForm17()
     m_payments->close();
 }
 
-void TForm17::writePending()
+bool TForm17::writePending()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return false;
     if (m_payments->state() != Table::State::Browse)
         m_payments->post();
+    return true;
 }
 
 void TForm17::showFlags()
@@ -293,13 +290,13 @@ void TForm17::listExpired()
 
 void TForm17::Zkontroluj()
 {
-    if (guarded([this] { writePending(); }))
+    if (writeAll())
         listExpired();
 }
 
 void TForm17::chooseGroup(int index)
 {
-    if (index < 0 || index >= PaymentTables::Count || !guarded([this] { writePending(); }))
+    if (index < 0 || index >= PaymentTables::Count || !writeAll())
         return;
     guarded([&] {
         m_payments->close();
@@ -311,6 +308,7 @@ void TForm17::chooseGroup(int index)
 
 void TForm17::deleteCurrent()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     guarded([this] { PaymentTables::removeCurrent(*m_payments, prompter()); });
 }

@@ -34,7 +34,7 @@ public:
     void deleteCurrent();
 
 protected:
-    void writePending() override;
+    bool writePending() override;
 
 private:
     void showFlags();

@@ -44,6 +44,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -109,7 +110,7 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
     m_model = new LedgerModel(ledger, m_ticks, this);
     m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
     m_indicator->setLedgerModel(m_model);
-    m_grid->setModel(m_model);
+    m_grid->showTable(m_model, [this](const std::function<void()> &work) { return m_guarded(work); });
     m_delegate = new RecordDelegate(m_grid);
     m_grid->setItemDelegate(m_delegate);
     m_grid->horizontalHeader()->setHighlightSections(false);
@@ -134,46 +135,12 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
 
     buildToolbarActions();
 
-    // The grid and the table's cursor follow each other.
-    // The column is kept across the resets that follow a walk.
-    connect(m_model, &TableModel::currentRowChanged, this, [this](int row) {
-        if (row < 0 || row >= m_model->rowCount())
-            return;
-        if (m_grid->currentIndex().row() != row || !m_grid->currentIndex().isValid())
-            m_grid->setCurrentIndex(m_model->index(row, m_column));
-        refreshCurrent();
-    });
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current, const QModelIndex &previous) {
-                if (!current.isValid())
-                    return;
-                m_column = current.column();
-                if (current.row() != previous.row() && !m_grid->isTakingRowsAway())
-                    m_guarded([&] { m_model->setCurrentRow(current.row()); });
-            });
-    // A deleted row is gone from the table before the grid hears of it; the
-    // grid's own pick of a row in its place would move the table one
-    // record too far. The table's current record stays the one after it.
-    // A row inserted above the grid's current row pushes the grid down a
-    // row, away from the table's new record: typing would go to the record
-    // below it.
-    const auto followTable = [this] {
-        const int row = m_ledger.controlCurrentRow();
-        if (row >= 0 && row < m_model->rowCount() && m_grid->currentIndex().row() != row)
-            m_grid->setCurrentIndex(m_model->index(row, m_column));
-    };
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, followTable);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, followTable);
+    // What the window shows of the record the table's cursor is on.
+    connect(m_model, &TableModel::currentRowChanged, this, &TForm3::refreshCurrent);
     connect(m_indicator, &QHeaderView::sectionClicked, this, &TForm3::toggleTick);
     connect(m_grid, &RecordGrid::deleteRequested, this, &TForm3::deleteCurrent);
     connect(m_grid, &RecordGrid::insertRequested, this, &TForm3::insertAbove);
     connect(m_grid, &RecordGrid::cancelRequested, this, [this] { m_guarded([this] { m_ledger.cancel(); }); });
-    connect(m_grid, &RecordGrid::appendRequested, this, [this] {
-        m_guarded([this] { m_ledger.append(); });
-        const int row = m_ledger.controlCurrentRow();
-        if (row >= 0)
-            m_grid->setCurrentIndex(m_model->index(row, m_column));
-    });
     connect(m_grid, &RecordGrid::focused, this, &TForm3::ReCalc);
     connect(m_grid, &RecordGrid::contextMenuRequested, this, [this](const QPoint &at) {
         (m_kind == RecordKind::Month ? m_menus->monthGridMenu() : m_menus->itemGridMenu())->popup(at);
@@ -224,7 +191,7 @@ TForm3::~TForm3()
     m_ledger.disconnect(this);
     m_context.recordWindowStatus = nullptr;
     try {
-        RecordEdits::postPending(m_ledger);
+        m_ledger.checkBrowseMode();
     } catch (const EngineError &) {
         m_ledger.cancel(); // the holder has said why; a record that cannot be written goes
     }
@@ -244,18 +211,15 @@ void TForm3::buildToolbarActions()
     // What a cell editor holds is written before the cursor moves: written
     // afterwards it would pull the cursor back to the edited row.
     const auto move = [this](void (Table::*step)()) {
-        m_grid->commitOpenEditor();
-        m_guarded([this, step] { (m_ledger.*step)(); });
+        if (m_grid->commitOpenEditor())
+            m_guarded([this, step] { (m_ledger.*step)(); });
     };
     onClick(ToolbarControl::S1, [move] { move(&Table::first); });
     onClick(ToolbarControl::S3, [move] { move(&Table::prior); });
     onClick(ToolbarControl::S2, [move] { move(&Table::next); });
     onClick(ToolbarControl::S4, [move] { move(&Table::last); });
     onClick(ToolbarControl::E2, [this] { deleteCurrent(); });
-    onClick(ToolbarControl::E3, [this] {
-        m_grid->commitOpenEditor();
-        m_guarded([this] { RecordEdits::postPending(m_ledger); });
-    });
+    onClick(ToolbarControl::E3, [this] { writeRecord(); });
     // The buttons take no focus, so an open cell editor is still there:
     // its typing belongs to the edit being cancelled.
     onClick(ToolbarControl::E4, [this] {
@@ -288,18 +252,21 @@ bool TForm3::event(QEvent *event)
     case QEvent::StatusTip:
         m_status->setText(RecordStatusBar::Hint, static_cast<QStatusTipEvent *>(event)->tip());
         return true;
-    case QEvent::WindowDeactivate:
+    case QEvent::WindowDeactivate: {
         // Coming back from another application is no activation; coming
         // back from one of the program's windows is, except from a question
-        // the activation itself asked (that would ask it again and again).
-        m_leftForOwnWindow = !m_activating && QApplication::activeWindow() != nullptr
-                             && QApplication::activeWindow() != this;
+        // the activation itself asked (that would ask it again and again)
+        // and from a message about what the user is doing here (a refused
+        // date): after it the user goes on where they were.
+        QWidget *now = QApplication::activeWindow();
+        m_leftForOwnWindow = !m_activating && now != nullptr && now != this && !qobject_cast<QMessageBox *>(now);
         // A question or dialog of this window's own is part of what the
         // user is doing here (a deletion asks first); any other window takes
         // the user away from the row.
-        if (!isOwnDialog(QApplication::activeWindow()))
+        if (!isOwnDialog(now))
             leaveRecord();
         break;
+    }
     case QEvent::WindowActivate:
         if (m_shown && m_leftForOwnWindow && !m_toolOpen) {
             m_leftForOwnWindow = false;
@@ -323,6 +290,11 @@ bool TForm3::isOwnDialog(const QWidget *window) const
     return false;
 }
 
+bool TForm3::writeRecord()
+{
+    return m_grid->commitOpenEditor() && m_guarded([this] { m_ledger.checkBrowseMode(); });
+}
+
 void TForm3::leaveRecord()
 {
     // Another window took the focus: what was typed is written, as if the
@@ -331,8 +303,7 @@ void TForm3::leaveRecord()
     if (m_activating || m_closing || m_leaving || !m_shown)
         return;
     m_leaving = true;
-    m_grid->commitOpenEditor();
-    m_guarded([this] { RecordEdits::postPending(m_ledger); });
+    writeRecord();
     m_leaving = false;
 }
 
@@ -372,8 +343,7 @@ void TForm3::closeEvent(QCloseEvent *event)
         return;
     }
     m_closing = true;
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); })) {
+    if (!writeRecord()) {
         // The typed record could not be written: the window stays, so
         // that it can be put right or cancelled.
         m_closing = false;
@@ -596,8 +566,7 @@ void TForm3::runCommand(RecordCommand command, int argument)
 
 void TForm3::openTool(WindowId id)
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     // Coming back from the tool is one activation, whatever the desktop
     // reports about the picture screen and the tool in between.
@@ -613,8 +582,7 @@ void TForm3::openTool(WindowId id)
 
 void TForm3::find()
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     int records = 0;
     if (!m_guarded([&] { records = LedgerSearch::count(m_ledger); }))
@@ -633,8 +601,7 @@ void TForm3::find()
 
 void TForm3::hiddenAmount()
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
@@ -650,8 +617,7 @@ void TForm3::hiddenAmount()
 
 void TForm3::exportText()
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     const QString chosen = m_prompter.saveFileName(QStringLiteral("Uložit obsah jako TXT soubor"), QString(),
                                                    QStringLiteral("Textový soubor [*.txt] (*.txt)"));
@@ -665,8 +631,7 @@ void TForm3::exportText()
 
 void TForm3::exportHtml()
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     const QString chosen = m_prompter.saveFileName(QStringLiteral("Exportovat do HTML"), QString(),
                                                    QStringLiteral("Soubor HTML (*.HTM);;Všechny soubory (*.*)"));
@@ -695,8 +660,7 @@ void TForm3::writeExport(const QString &path, const QStringList &lines)
 
 void TForm3::automaticSupplement()
 {
-    m_grid->commitOpenEditor();
-    if (!m_guarded([this] { RecordEdits::postPending(m_ledger); }))
+    if (!writeRecord())
         return;
     m_toolOpen = true;
     TFrmDoplnek dialog(m_settings.automaticSupplement(), this);
@@ -717,7 +681,8 @@ void TForm3::VlozitMesic(int month)
     if (!m_otherMonth || month < 0 || month >= MonthTotals::MenuEntries)
         return;
     const MonthTotals::Entry &entry = MonthTotals::entries()[std::size_t(month)];
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     setBusy(true);
     m_guarded([&] {
         MonthTotals::VlozitMesic(m_ledger, *m_otherMonth, QString::fromUtf8(entry.monthName),
@@ -746,14 +711,16 @@ void TForm3::deleteCurrent()
 
 void TForm3::insertAbove()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     m_guarded([this] { m_ledger.insert(); });
     m_grid->setFocus();
 }
 
 void TForm3::changeSupplement()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
     TFrmZmenaNazvu dialog(m_ledger.field(LedgerField::Supplement).asString(), this);
@@ -763,7 +730,8 @@ void TForm3::changeSupplement()
 
 void TForm3::chooseRowColour()
 {
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     if (!m_ledger.isOpen() || m_ledger.controlCurrentRow() < 0)
         return;
     const std::optional<int> colour = m_prompter.chooseColor(RecordEdits::rowColour(m_ledger));
@@ -793,9 +761,10 @@ void TForm3::setTicksFilter(bool on)
 {
     if (!m_ledger.isOpen())
         return;
-    m_grid->commitOpenEditor();
+    if (!m_grid->commitOpenEditor())
+        return;
     m_guarded([&] {
-        RecordEdits::postPending(m_ledger);
+        m_ledger.checkBrowseMode();
         m_ledger.setFilter(m_ticks.filter(m_ledger.fieldIndex(LedgerField::RowNumber)));
         m_ledger.setFiltered(on);
         m_ledger.refresh();

@@ -114,7 +114,11 @@ private:
     void layoutToolbars();
     void applySizes(bool onResize);
     void refreshCurrent();
-    // Writes an open cell editor and posts the record being edited.
+    // Writes an open cell editor and posts the record being edited (an
+    // untouched new record goes); false when the typing or the record was
+    // refused, which the user has been told.
+    bool writeRecord();
+    // The record is written as the user leaves the window for another.
     void leaveRecord();
     // `window` is a dialog this window opened (or one opened from such).
     bool isOwnDialog(const QWidget *window) const;
@@ -155,5 +159,4 @@ private:
     bool m_paintPending = true;    // the next paint sets RunFrm and the status bar
     bool m_reCalcQueued = false;
     int m_busy = 0;
-    int m_column = 0; // the grid's current column
 };

@@ -1,5 +1,6 @@
 #include "records/window/TFrmHledani.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/data/engine/Table.h"
 #include "widgets/DialogFrame.h"
 #include "widgets/Hints.h"
@@ -68,6 +69,7 @@ TFrmHledani::TFrmHledani(Table &ledger, int records, bool neo, QWidget *parent)
     buttons->addWidget(start);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addWidget(m_text);
     layout->addLayout(fields);

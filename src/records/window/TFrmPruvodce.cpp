@@ -1,5 +1,6 @@
 #include "records/window/TFrmPruvodce.h"
 
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/format/Locale.h"
 #include "core/data/platform/Clock.h"
@@ -164,6 +165,7 @@ TFrmPruvodce::TFrmPruvodce(Table &ledger, std::function<QStringList()> texts, Pr
     buttons->addWidget(next);
     buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addWidget(m_pages, 1);
     layout->addLayout(buttons);
     layout->addWidget(m_progress);

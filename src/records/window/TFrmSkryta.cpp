@@ -1,5 +1,7 @@
 #include "records/window/TFrmSkryta.h"
 
+#include "core/app/SessionEnd.h"
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"
@@ -9,6 +11,7 @@
 #include "widgets/DialogFrame.h"
 #include "widgets/Hints.h"
 
+#include <QCloseEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -116,6 +119,7 @@ TFrmSkryta::TFrmSkryta(Table &ledger, Prompter &prompter, QWidget *parent)
     buttons->addWidget(cancel);
     buttons->addWidget(ok);
     auto *layout = new QVBoxLayout(this);
+    addProgramCaptionBand(*frame, layout);
     layout->addWidget(date);
     layout->addWidget(info);
     layout->addWidget(box);
@@ -140,6 +144,21 @@ void TFrmSkryta::showLines()
 QString TFrmSkryta::hiddenLine() const { return m_hiddenLine->text(); }
 
 QString TFrmSkryta::sumLine() const { return m_sumLine->text(); }
+
+void TFrmSkryta::closeEvent(QCloseEvent *event)
+{
+    // The session ends with the dialog open: the user has not chosen
+    // "Storno", so what it holds is written, as OK writes it.
+    if (SessionEnd::isEnding()) {
+        OKClick();
+        if (result() == QDialog::Accepted)
+            event->accept();
+        else
+            event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
 
 void TFrmSkryta::OKClick()
 {

@@ -23,6 +23,9 @@ public:
     QString sumLine() const;
     void OKClick();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void showLines();
 

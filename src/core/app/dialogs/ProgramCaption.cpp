@@ -10,11 +10,13 @@
 #include <QBoxLayout>
 #include <QPalette>
 
-void addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout)
+QWidget *addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout)
 {
     const IniStore settings(Paths::inProgramFolder(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
+    if (!settings.read(Key::GradientCaption1))
+        return nullptr;
     QColor colour = Colours::fromValue(settings.read(Key::GradientColor));
     if (!colour.isValid())
         colour = QApplication::palette().color(QPalette::Highlight);
-    frame.addCaptionBand(layout, settings.read(Key::GradientCaption1), colour);
+    return frame.addCaptionBand(layout, true, colour);
 }

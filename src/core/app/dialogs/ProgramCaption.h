@@ -2,8 +2,10 @@
 
 class DialogFrame;
 class QBoxLayout;
+class QWidget;
 
-// Adds the caption band of the program's settings ("GradientCaption1",
-// "GradientColor" of Penezka.ini) at the top of `layout`; without a
-// colour of its own the band takes the desktop's highlight.
-void addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout);
+// While the title-bar gradient is on ("GradientCaption1" of Penezka.ini),
+// adds its caption band at the top of `layout`, from "GradientColor" (the
+// desktop's highlight when there is none). Returns the band, or null when
+// the gradient is off.
+QWidget *addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout);

@@ -142,6 +142,9 @@ public:
     void insert();
     void post();
     void cancel();
+    // Ends an edit or insert: posts a changed record, drops an untouched
+    // one (a new row the user never typed into is not stored).
+    void checkBrowseMode();
     void remove();
     // Deletes every row of the file (not only the filtered ones) in one
     // statement; the cursor ends on an empty table.
@@ -210,7 +213,6 @@ private:
     qint64 fileVersion() const;
     [[noreturn]] void failStale(Operation operation, const QString &message);
     void applyFilter();
-    void checkBrowseMode();
     void setState(State state);
     void setPosition(int position);
     void scrolled(int position, bool bof, bool eof);

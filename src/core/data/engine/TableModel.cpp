@@ -82,10 +82,18 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
         else
             m_table.setValue(field, value);
     } catch (const EngineError &error) {
-        report(error.message());
-        return false;
+        return refuse(index, error.message());
     }
     return true;
+}
+
+bool TableModel::refuse(const QModelIndex &cell, const QString &message) const
+{
+    if (m_refusalHandler)
+        m_refusalHandler(cell, message);
+    else
+        report(message);
+    return false;
 }
 
 Qt::ItemFlags TableModel::flags(const QModelIndex &index) const

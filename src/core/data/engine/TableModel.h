@@ -23,6 +23,12 @@ public:
     Table &table() const { return m_table; }
     // Where a failed edit is reported (a bad date, a table error).
     void setErrorReporter(std::function<void(const QString &)> reporter) { m_report = std::move(reporter); }
+    void report(const QString &message) const;
+    // A grid that keeps the user in a cell whose typing was refused takes
+    // the refusal here and tells it itself, once it has put the user back;
+    // without one the refusal is reported at once.
+    using RefusalHandler = std::function<void(const QModelIndex &cell, const QString &message)>;
+    void setRefusalHandler(RefusalHandler handler) { m_refusalHandler = std::move(handler); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -39,9 +45,12 @@ signals:
     // The table's cursor moved by itself: the grid should follow.
     void currentRowChanged(int row);
 
+protected:
+    // Refuses what was typed into `cell`; returns false, for setData.
+    bool refuse(const QModelIndex &cell, const QString &message) const;
+
 private:
     void reset();
-    void report(const QString &message) const;
 
     Table &m_table;
     QStringList m_fieldNames;
@@ -49,4 +58,5 @@ private:
     QStringList m_headers;
     int m_rowCount = 0;
     std::function<void(const QString &)> m_report;
+    RefusalHandler m_refusalHandler;
 };
