@@ -54,6 +54,24 @@ void GraphBench::fillJanuary(int rows)
     table.commitBatch();
 }
 
+void GraphBench::fillJanuaryOn(const QList<int> &days)
+{
+    Table table;
+    table.setFolder(Catalogue::DataFolder);
+    table.setTableName(QStringLiteral("Leden.db"));
+    table.open();
+    table.emptyTable();
+    table.beginBatch();
+    for (int i = 0; i < days.size(); ++i) {
+        table.append();
+        table.field(QStringLiteral("Datum")).setDate(QDate(2009, 1, days.at(i)));
+        table.field(QStringLiteral("Text 80")).setString(QStringLiteral("Záznam %1").arg(i + 1));
+        table.field(QStringLiteral("Castka")).setMoney(Money::fromCrowns(i % 3 == 0 ? 900 + 100 * i : -(150 + 40 * i)));
+        table.post();
+    }
+    table.commitBatch();
+}
+
 std::unique_ptr<TForm4> GraphBench::open(const QString &kind, QSize size)
 {
     AppContext &context = AppContext::instance();

@@ -21,6 +21,8 @@ public:
     QString folder() const { return m_dir.path(); }
     // `rows` records in January: incomes and expenses over the month.
     void fillJanuary(int rows);
+    // January afresh: one record on each of `days`, in that order.
+    void fillJanuaryOn(const QList<int> &days);
     // What the graph command does, then the window shown at `size` and
     // activated; the chart is drawn once before it returns.
     std::unique_ptr<TForm4> open(const QString &kind, QSize size);

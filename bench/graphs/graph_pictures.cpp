@@ -51,5 +51,11 @@ int main(int argc, char **argv)
         }
         window->accept();
     }
+    // Records that share dates: every record is a bar of its own.
+    bench.fillJanuaryOn({3, 1, 3, 8, 8, 10, 12, 15, 3});
+    auto shared = bench.open(GraphKind::Bar3D, QSize(900, 600));
+    shared->chartImage().save(out.filePath(QStringLiteral("9_3d_shared_dates.png")));
+    std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("9_3d_shared_dates.png"))));
+    shared->accept();
     return 0;
 }
