@@ -78,6 +78,9 @@ int main(int argc, char **argv)
     QDir::setCurrent(dir.path());
     IniStore settings(Paths::inProgramFolder(QStringLiteral("Penezka.ini")), QLatin1String(Section::Nastaveni));
     settings.write(Key::Tipy, false);
+    // With the title-bar gradient, so that the dialogs show their caption band.
+    if (qEnvironmentVariableIsSet("GRAB_CAPTION_GRADIENT"))
+        settings.write(Key::GradientCaption1, true);
 
     TFormLoad loading(QStringLiteral("5.6"), 6);
     loading.advance();

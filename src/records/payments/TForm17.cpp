@@ -129,7 +129,7 @@ TForm17::TForm17(const MenuCaptions &captions, Prompter &prompter, const Clock &
     m_model->setErrorReporter([this](const QString &message) { this->prompter().message(message); });
     m_grid->showTable(m_model, [this](const std::function<void()> &work) { return guarded(work); });
     m_grid->setItemDelegate(new StartDateDelegate(m_clock, m_grid));
-    const int widths[] = {90, 90, 205, 67};
+    const int widths[] = {90, 90, 205, 67}; // the design widths
     for (int column = 0; column < 4; ++column)
         m_grid->setColumnWidth(column, widths[column]);
     m_grid->horizontalHeader()->setStretchLastSection(false);
