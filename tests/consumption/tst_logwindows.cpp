@@ -391,7 +391,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, file);
         QFETCH(QString, converter);
-        m_env->writeFile(u"Data/"_s + file, "a table of an older edition");
+        m_env->writeFile(u"Data/"_s + file, paradoxTable());
         auto window = makeWindow(kind, *m_prompter);
         QCOMPARE(m_prompter->messages,
                  QStringList{u"Pravděpodobně starý formát tabulky. Spustí se program pro vřevod dat."_s});

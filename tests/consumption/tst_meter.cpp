@@ -141,7 +141,8 @@ private slots:
             MeterArithmetic::consumption(*Locale::parseNumber(start), *Locale::parseNumber(end));
         QCOMPARE(used, consumption);
         const Money priced = MeterArithmetic::amount(used, price.isEmpty() ? Money() : money(price),
-                                                     log.meter.consumptionDecimals, log.meter.energyPerUnit);
+                                                     log.meter.consumptionDecimals, log.meter.energyPerUnit)
+                                 .value_or(Money::fromCrowns(-1));
         QCOMPARE(priced, money(amount));
 
         auto table = openLog(log.file);
@@ -287,7 +288,7 @@ private slots:
         auto &platform = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
         platform.calls.clear();
         ScriptedPrompter prompter;
-        m_env->writeFile(u"Data/"_s + file, "Paradox table of an older edition");
+        m_env->writeFile(u"Data/"_s + file, paradoxTable());
         Table first;
         first.setFolder(u"Data"_s);
         first.setTableName(u"Spvodat.DB"_s);
@@ -311,7 +312,7 @@ private slots:
         auto &platform = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
         platform.nextLaunchResult = PlatformServices::LaunchResult::FileNotFound;
         ScriptedPrompter prompter;
-        m_env->writeFile(u"Data/SPPlyn.db"_s, "garbage");
+        m_env->writeFile(u"Data/SPPlyn.db"_s, paradoxTable());
         Table gas;
         gas.setFolder(u"Data"_s);
         gas.setTableName(u"SPPlyn.db"_s);

@@ -18,7 +18,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
 #include <QtTest>
+#include <csignal>
+#include <cstdio>
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +107,113 @@ QString withField(const QString &stored, const QString &field, const QString &te
     QStringList line = stored.split(QLatin1Char(';'));
     line[fields.indexOf(field)] = text;
     return line.join(QLatin1Char(';'));
+}
+
+// Two payments that look alike, valid to 2030, and a row of the user's
+// own in January that looks like one of them.
+void storeLookAlikes()
+{
+    storePayments({{QStringLiteral("Pojištění"), QStringLiteral("31.12.2030"), QStringLiteral("-500"), {}},
+                   {QStringLiteral("Pojištění"), QStringLiteral("31.12.2030"), QStringLiteral("-500"), {}}});
+    auto ledger = openLedger(QStringLiteral("Leden.db"));
+    appendRows(*ledger, {QStringLiteral("1.1.2009;Pojištění;-500;;;Pravidelná platba")});
+}
+
+const FixedClock &january()
+{
+    static const FixedClock clock(QDateTime(QDate(2009, 1, 20), QTime(10, 0)));
+    return clock;
+}
+
+// A program that offers January's payments, answering "Ano", and is killed
+// at some moment of it: says "ready" first, and waits a little between
+// each row and its flag.
+int runOfferToBeKilled(const QString &folder)
+{
+    QDir::setCurrent(folder);
+    ScriptedPrompter yes;
+    yes.defaultAnswer = true;
+    auto ledger = openLedger(QStringLiteral("Leden.db"));
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+    PaymentOffer::setBetweenRowAndFlag([] { QThread::msleep(3); });
+    PaymentOffer::offer(*ledger, 1, yes, january());
+    std::fputs("done\n", stdout);
+    std::fflush(stdout);
+    return 0;
+}
+
+// What a try of the kill loop found: January's rows and the flags after
+// the killed offer and the next one.
+struct TryOutcome
+{
+    int rows = 0;
+    QStringList flags;
+    bool intact = false;
+    bool betweenRowAndFlag = false; // the kill left a payment noted as under way
+    bool finished = false;          // the offer was done before the kill
+};
+
+TryOutcome killOfferAndOfferAgain(const QString &folder, int delayMs)
+{
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments({QStringLiteral("--offer-to-be-killed"), folder});
+    child.start();
+    child.waitForStarted();
+    QByteArray said;
+    while (!said.contains("ready") && child.state() == QProcess::Running && child.waitForReadyRead(5000))
+        said += child.readAllStandardOutput();
+    QThread::msleep(ulong(delayMs));
+    ::kill(pid_t(child.processId()), SIGKILL);
+    child.waitForFinished();
+    TryOutcome outcome;
+    outcome.finished = (said + child.readAllStandardOutput()).contains("done");
+    outcome.betweenRowAndFlag = QFileInfo(QDir(folder).filePath(QStringLiteral("Data/PravPl1.db-vklad"))).size() > 0;
+    ScriptedPrompter yes;
+    yes.defaultAnswer = true;
+    {
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        PaymentOffer::offer(*ledger, 1, yes, january());
+        outcome.rows = ledger->recordCount();
+    }
+    outcome.flags = flags();
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(QDir(folder).filePath(QStringLiteral("Data/Leden.db"))).constData(), &db,
+                    SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *check = nullptr;
+    sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+    outcome.intact = sqlite3_step(check) == SQLITE_ROW
+                     && qstrcmp(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)), "ok") == 0;
+    sqlite3_finalize(check);
+    sqlite3_close(db);
+    return outcome;
+}
+
+const QStringList BothFlagged{QStringLiteral("Pojištění: 100000000000"), QStringLiteral("Pojištění: 100000000000")};
+
+// `tries` kills at random moments of an offer of two look-alike payments
+// beside a look-alike row of the user's; prints what was lost, written
+// twice or damaged.
+int runKillLoop(int tries)
+{
+    int lost = 0, duplicated = 0, corrupted = 0, unflagged = 0, between = 0, finished = 0;
+    for (int i = 0; i < tries; ++i) {
+        TestEnv env;
+        env.deliverTables();
+        storeLookAlikes();
+        const TryOutcome outcome = killOfferAndOfferAgain(env.programFolder(), QRandomGenerator::global()->bounded(25));
+        lost += std::max(0, 3 - outcome.rows);
+        duplicated += std::max(0, outcome.rows - 3);
+        corrupted += outcome.intact ? 0 : 1;
+        unflagged += outcome.flags == BothFlagged ? 0 : 1;
+        between += outcome.betweenRowAndFlag ? 1 : 0;
+        finished += outcome.finished ? 1 : 0;
+    }
+    std::printf("%d tries (%d killed with a payment under way, %d after the offer was done): %d payment rows lost, "
+                "%d written twice, %d tables corrupted, %d tries with a flag missing\n",
+                tries, between, finished, lost, duplicated, corrupted, unflagged);
+    return lost + duplicated + corrupted + unflagged == 0 ? 0 : 1;
 }
 
 } // namespace
@@ -429,6 +542,51 @@ private slots:
         QCOMPARE(storedPayments(), before);
     }
 
+    // Payments that look alike are each asked and each get a row of their
+    // own; a row of the user's that looks like one flags nothing.
+    void lookAlikesAreNeverTakenForOneAnother_data()
+    {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("flagsAfter");
+        QTest::newRow("Ano, Ano") << QList<bool>{true, true} << 3 << BothFlagged;
+        QTest::newRow("Ano, Ne") << QList<bool>{true, false} << 2
+                                 << QStringList{"Pojištění: 100000000000", "Pojištění: 000000000000"};
+        QTest::newRow("Ne, Ne") << QList<bool>{false, false} << 1
+                                << QStringList{"Pojištění: 000000000000", "Pojištění: 000000000000"};
+    }
+    void lookAlikesAreNeverTakenForOneAnother()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(int, rows);
+        QFETCH(QStringList, flagsAfter);
+        storeLookAlikes();
+        ScriptedPrompter prompter;
+        prompter.answers = answers;
+        auto ledger = openLedger(QStringLiteral("Leden.db"));
+        QCOMPARE(PaymentOffer::offer(*ledger, 1, prompter, january()), int(answers.count(true)));
+        QCOMPARE(prompter.questions.size(), 2);
+        QCOMPARE(ledger->recordCount(), rows);
+        QCOMPARE(flags(), flagsAfter);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("Data/PravPl1.db-vklad")));
+    }
+
+    // Killed at any moment of the offer, the next offer completes it: each
+    // payment's row once, both flags, the user's row untouched. (The
+    // loop of many tries runs with --kill-loop N.)
+    void killedOfferIsCompletedByTheNext()
+    {
+        for (int delay : {0, 4, 9, 20}) {
+            TestEnv env;
+            env.deliverTables();
+            storeLookAlikes();
+            const TryOutcome outcome = killOfferAndOfferAgain(env.programFolder(), delay);
+            QCOMPARE(outcome.rows, 3);
+            QCOMPARE(outcome.flags, BothFlagged);
+            QVERIFY(outcome.intact);
+        }
+    }
+
     // The label explains the flags when clicked, in its own words.
     void flagsLabelExplains()
     {
@@ -446,5 +604,15 @@ private:
     std::unique_ptr<TestEnv> m_env;
 };
 
-QTEST_MAIN(PaymentsTest)
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--offer-to-be-killed") == 0)
+        return runOfferToBeKilled(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--kill-loop") == 0)
+        return runKillLoop(QString::fromLocal8Bit(argv[2]).toInt());
+    PaymentsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_payments.moc"

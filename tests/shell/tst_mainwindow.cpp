@@ -11,11 +11,13 @@
 #include "shell/window/MainMenus.h"
 #include "shell/window/THlavni_Formular.h"
 #include "shell/Registration.h"
+#include "shell/look/MainWindowSettings.h"
 #include "shell/look/SettingsFollower.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/PlatformServices.h"
 #include "core/data/platform/Paths.h"
+#include "core/data/stores/IniFile.h"
 #include "core/data/stores/IniStore.h"
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/RegFlags.h"
@@ -113,6 +115,7 @@ private slots:
     void whatAWrittenKeyAsks();
     void writesOfAMomentRefreshOnce();
     void buttonPlacesSurviveARestart();
+    void missingPlacesAreNotWrittenBack();
     void passwordAtFirstPaint_data();
     void passwordAtFirstPaint();
     void trayIconAfterFirstPaint_data();
@@ -573,6 +576,23 @@ void MainWindowTest::writesOfAMomentRefreshOnce()
     writer.write(Key::Directory, u"/jinde/Penezka.ini"_s);
     QTest::qWait(30);
     QCOMPARE(applied.size(), 2);
+}
+
+// A place read from a missing key (-11073) is not written back at the end
+// of the run: the key stays missing instead of holding -11073.
+void MainWindowTest::missingPlacesAreNotWrittenBack()
+{
+    TestEnv env;
+    const QString path = env.path(u"Penezka.ini"_s);
+    env.writeFile(u"Penezka.ini"_s, "[Nastaveni]\r\n");
+    IniStore store(path, QLatin1String(Section::Nastaveni));
+    std::array<QPoint, QuickButtons::Count> places{};
+    places.fill(QPoint(Settings::MissingInteger, Settings::MissingInteger));
+    places[1] = QPoint(20, 30);
+    places[2] = QPoint(40, Settings::MissingInteger);
+    MainWindowStore::writeButtonPlaces(store, places);
+    QCOMPARE(IniFile(path).keys(QLatin1String(Section::Nastaveni)), (QStringList{u"But2.L"_s, u"But2.T"_s, u"But3.L"_s}));
+    QCOMPARE(store.read(Key::butLeft(3)), 40);
 }
 
 void MainWindowTest::buttonPlacesSurviveARestart()

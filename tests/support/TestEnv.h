@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -7,6 +9,17 @@
 // current directory, with its own XDG_CONFIG_HOME and XDG_DATA_HOME, so that
 // no test reads or writes the user's files. Everything is put back when the
 // object goes.
+// The start of a table of the program's older edition (Paradox): record
+// size, a 2 kB header, file type 0 and 2 kB blocks, then the header's rest.
+inline QByteArray paradoxTable()
+{
+    QByteArray bytes(2048, '\0');
+    bytes[0] = 0x20;
+    bytes[3] = 0x08;
+    bytes[5] = 2;
+    return bytes;
+}
+
 class TestEnv
 {
 public:

@@ -5,6 +5,8 @@
 #include "core/data/engine/Table.h"
 #include "core/data/format/Locale.h"
 
+#include <cmath>
+
 namespace {
 
 // Display updates of the grids suspended for a walk, whatever ends it.
@@ -76,10 +78,24 @@ void ConsumptionLog::recomputeRow()
             }
         }
         const double used = MeterArithmetic::consumption(start, end);
+        std::optional<Money> amount;
+        if (!meter.price.isEmpty()) {
+            const Money price = m_table.field(meter.price).asMoney();
+            amount = MeterArithmetic::amount(used, price, meter.consumptionDecimals, meter.energyPerUnit);
+            if (!amount) {
+                if (ownEdit)
+                    m_table.cancel();
+                throw EngineError(amountOutOfRangeMessage(used, price));
+            }
+        }
+        if (!MeterArithmetic::isKeepable(start) || !MeterArithmetic::isKeepable(end)) {
+            if (ownEdit)
+                m_table.cancel();
+            throw EngineError(readingOutOfRangeMessage(MeterArithmetic::isKeepable(start) ? end : start));
+        }
         m_table.field(meter.consumption).setDouble(used);
-        if (!meter.price.isEmpty())
-            m_table.field(meter.amount).setMoney(MeterArithmetic::amount(
-                used, m_table.field(meter.price).asMoney(), meter.consumptionDecimals, meter.energyPerUnit));
+        if (amount)
+            m_table.field(meter.amount).setMoney(*amount);
     }
     m_table.post();
 }
@@ -147,6 +163,19 @@ QString ConsumptionLog::wholeReadingMessage(double reading)
 {
     return QStringLiteral("„%1“ není platné celé číslo. Stavy elektroměru se zapisují v celých kWh.")
         .arg(Locale::number(reading));
+}
+
+QString ConsumptionLog::readingOutOfRangeMessage(double reading)
+{
+    return QStringLiteral("„%1“ není možný stav měřidla: program uchová stav nejvýše o 15 číslicích.")
+        .arg(std::isfinite(reading) ? Locale::number(reading) : QStringLiteral("∞"));
+}
+
+QString ConsumptionLog::amountOutOfRangeMessage(double consumption, Money price)
+{
+    return QStringLiteral("Spotřeba %1 za cenu %2 dává částku, kterou program nemůže uložit. Opravte stav měřidla "
+                          "nebo cenu.")
+        .arg(Locale::number(consumption), Locale::money(price));
 }
 
 QString ConsumptionLog::totalText(Money total) { return QStringLiteral("Celkem: ") + Locale::money(total); }

@@ -66,6 +66,10 @@ public:
     static QString totalText(Money total);
     // Why a reading that must be whole is refused.
     static QString wholeReadingMessage(double reading);
+    // Why a reading beyond what the log keeps is refused.
+    static QString readingOutOfRangeMessage(double reading);
+    // Why a row whose amount an amount cannot hold is refused.
+    static QString amountOutOfRangeMessage(double consumption, Money price);
 
 protected:
     // Moves that work out the row they leave.

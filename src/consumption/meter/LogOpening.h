@@ -7,10 +7,12 @@ class PlatformServices;
 class Prompter;
 class Table;
 
-// Opening the tables of a priced meter log. A table the engine cannot open
-// is taken for one in an older format: the user is told, the log's
-// converter program beside the executable is started and the registry flag
-// Prevod is set, which makes the window close at its first paint.
+// Opening the tables of a priced meter log. A table in an older format (a
+// Paradox table, or a table of another layout) is converted: the user is
+// told, the log's converter program beside the executable is started and
+// the registry flag Prevod is set, which makes the window close at its
+// first paint. Any other failure (missing, read-only, damaged, locked) is
+// told in the engine's words, and the window shows empty grids.
 namespace LogOpening {
 
 inline const QString OldFormatMessage =
@@ -22,10 +24,15 @@ inline const QString ElectricityConverter = QStringLiteral("Voltak.exe");
 inline const QString GasConverter = QStringLiteral("Plamak.exe");
 
 // Clears Prevod and opens `tables` from the data folder; on a failure
-// closes those opened, tells the user, starts `converter` from
-// `executableFolder` and sets Prevod. True when every table is open.
+// closes those opened and tells the user; for an older format it starts
+// `converter` from `executableFolder` and sets Prevod. True when every
+// table is open.
 bool openOrConvert(const QList<Table *> &tables, const QString &executableFolder, const QString &converter,
                    Prompter &prompter, PlatformServices &services);
+
+// The header of a Paradox table: record size, header size (whole 2 kB
+// blocks), file type 0 or 2 and a block size of 1 to 32 kB.
+bool looksLikeParadoxTable(const QString &path);
 
 // Prevod: a converter was started and the window is to close itself.
 bool conversionStarted();

@@ -36,7 +36,9 @@ double consumption(double start, double end)
     return used < 0 ? 0.0 : used;
 }
 
-Money amount(double consumption, Money price, int consumptionDecimals, double energyPerUnit)
+bool isKeepable(double reading) { return std::isfinite(reading) && std::fabs(reading) <= LargestReading; }
+
+std::optional<Money> amount(double consumption, Money price, int consumptionDecimals, double energyPerUnit)
 {
     const double used = roundAsShown(consumption, consumptionDecimals);
     // The price is kept in ten-thousandths: rounding it to hundredths is exact.
@@ -44,7 +46,11 @@ Money amount(double consumption, Money price, int consumptionDecimals, double en
     const qint64 sign = units < 0 ? -1 : 1;
     units = sign * ((std::llabs(units) + 50) / 100 * 100);
     const double shownPrice = double(units) / Money::Scale;
-    return Money::fromDouble(roundAsShown(used * energyPerUnit * shownPrice, 4));
+    const double value = roundAsShown(used * energyPerUnit * shownPrice, 4);
+    // Money keeps ten-thousandths in 64 bits.
+    if (!std::isfinite(value) || std::fabs(value) * Money::Scale > 9.0e18)
+        return std::nullopt;
+    return Money::fromDouble(value);
 }
 
 std::optional<qint32> wholeReading(double value)

@@ -21,7 +21,14 @@ double consumption(double start, double end);
 
 // consumption (as shown with `consumptionDecimals`) x `energyPerUnit` x
 // price (as shown with two decimals), in exact ten-thousandths.
-Money amount(double consumption, Money price, int consumptionDecimals, double energyPerUnit = 1.0);
+// Nothing when the amount is beyond what an amount can hold.
+std::optional<Money> amount(double consumption, Money price, int consumptionDecimals, double energyPerUnit = 1.0);
+
+// The largest reading a log keeps: a double holds 15 decimal digits exactly.
+inline constexpr double LargestReading = 999999999999999.0;
+// A reading the log can keep: finite and of at most 15 digits before the
+// decimal comma.
+bool isKeepable(double reading);
 
 // A reading that must be a whole number within the signed 32-bit range;
 // nothing when it is not one.

@@ -65,10 +65,13 @@ QVariant MeterLogModel::data(const QModelIndex &index, int role) const
 bool MeterLogModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     const int field = fieldOfColumn(index.column());
-    if (role == Qt::EditRole && field >= 0 && m_columns.at(index.column()).wholeNumbers) {
+    if (role == Qt::EditRole && field >= 0 && table().fields().at(field).type == FieldType::Number) {
         try {
             const QVariant number = FieldCodec::fromText(table().fields().at(field), value.toString());
-            if (!number.isNull() && !MeterArithmetic::wholeReading(number.toDouble()))
+            if (!number.isNull() && !MeterArithmetic::isKeepable(number.toDouble()))
+                return refuse(index, ConsumptionLog::readingOutOfRangeMessage(number.toDouble()));
+            if (!number.isNull() && m_columns.at(index.column()).wholeNumbers
+                && !MeterArithmetic::wholeReading(number.toDouble()))
                 return refuse(index, ConsumptionLog::wholeReadingMessage(number.toDouble()));
         } catch (const EngineError &) {
             // Not a number at all: the table says so in its own words below.

@@ -73,14 +73,21 @@ void SessionEnd::endNow()
     endBegun = true;
     emit ending();
     // The modal windows from the top down: each one writes what it holds
-    // as it closes. One that refuses to close ends with the run.
+    // as it closes. One that refuses to close could not write what it holds
+    // (it has said why, in the log): the run ends without it, at once.
     for (int guard = 0; guard < 64; ++guard) {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             break;
         modal->close();
-        if (modal->isVisible())
-            break;
+        if (modal->isVisible()) {
+            qWarning("%s", qUtf8Printable(QStringLiteral("Rozvahon končí: okno „%1“ nešlo zavřít, protože to, co je "
+                                                         "v něm napsáno, nelze zapsat (viz výše). Program končí bez "
+                                                         "toho.")
+                                              .arg(modal->windowTitle())));
+            QCoreApplication::exit(1);
+            return;
+        }
     }
     if (m_mainWindow)
         m_mainWindow->close();

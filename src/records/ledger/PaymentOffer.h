@@ -15,10 +15,14 @@ class Table;
 // first day of the current month, and its flag set.
 //
 // The ledger row and the flag live in two files and cannot be written in
-// one transaction. The row is written first; a program that ended before
-// the flag followed left that row in the ledger, and the next offer finds
-// it there and sets the flag without asking again, so a payment is never
-// written twice nor lost.
+// one transaction. Before the row is written, the payment and the ledger's
+// newest row identity are noted in "Data/PravPl1.db-vklad"; the note goes
+// once the flag is set. A program that ended in between leaves the note,
+// and the next offer looks for that payment's row above the noted identity
+// only: found, the flag is set without asking again; not found, the payment
+// is offered again. A payment is never written twice nor lost, and rows
+// that merely look alike (two equal payments, a row the user typed) are
+// never taken for one another.
 namespace PaymentOffer {
 
 inline const QString PaymentsFile = QStringLiteral("PravPl1.db");

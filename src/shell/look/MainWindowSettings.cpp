@@ -58,9 +58,13 @@ void writeFolders(SettingsStore &settings, const QString &iniPath, const QString
 void writeButtonPlaces(SettingsStore &settings, const std::array<QPoint, QuickButtons::Count> &places)
 {
     for (int n = 1; n <= QuickButtons::Count; ++n) {
+        // A place read from a missing key is no place: it is not written
+        // back, so that the key stays missing rather than -11073.
         const QPoint &place = places[std::size_t(n - 1)];
-        settings.write(Key::butLeft(n), place.x());
-        settings.write(Key::butTop(n), place.y());
+        if (place.x() != Settings::MissingInteger)
+            settings.write(Key::butLeft(n), place.x());
+        if (place.y() != Settings::MissingInteger)
+            settings.write(Key::butTop(n), place.y());
     }
 }
 

@@ -9,13 +9,21 @@
 class EngineError : public std::runtime_error
 {
 public:
-    explicit EngineError(const QString &message, int sqliteCode = 0)
-        : std::runtime_error(message.toStdString()), m_message(message), m_sqliteCode(sqliteCode) {}
+    // What kind of failure it was, where the callers act on it.
+    enum class Cause {
+        Other,
+        ForeignLayout, // the file is a table, but not of the layout its name calls for
+    };
+
+    explicit EngineError(const QString &message, int sqliteCode = 0, Cause cause = Cause::Other)
+        : std::runtime_error(message.toStdString()), m_message(message), m_sqliteCode(sqliteCode), m_cause(cause) {}
     const QString &message() const { return m_message; }
     // SQLite's extended result code; 0 for the engine's own errors.
     int sqliteCode() const { return m_sqliteCode; }
+    Cause cause() const { return m_cause; }
 
 private:
     QString m_message;
     int m_sqliteCode;
+    Cause m_cause;
 };

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,11 +133,37 @@ QString Table::filePath() const
     return Paths::resolve(base, m_tableName);
 }
 
-void Table::fail(Operation operation, const QString &message)
+void Table::fail(Operation operation, const QString &message, EngineError::Cause cause)
 {
     if (m_errorHandler)
         m_errorHandler(operation, message);
-    throw EngineError(message);
+    throw EngineError(message, 0, cause);
+}
+
+namespace {
+
+// The device and inode of a file; nothing when it is gone.
+std::optional<std::pair<quint64, quint64>> fileIdentity(const QString &path)
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return std::make_pair(quint64(info.st_dev), quint64(info.st_ino));
+}
+
+} // namespace
+
+void Table::checkFileIdentity(Operation operation)
+{
+    if (m_openedFile.isEmpty())
+        return;
+    const auto now = fileIdentity(m_openedFile);
+    if (now && *now == m_fileIdentity)
+        return;
+    fail(operation, QStringLiteral("Soubor tabulky %1 zmizel ze složky programu nebo byl nahrazen jiným, zatímco byla "
+                                   "tabulka otevřená. Nic se do něj nezapsalo. Zavřete okno; chybějící tabulku "
+                                   "program doplní při příštím spuštění, záznamy obnovíte ze zálohy.")
+                        .arg(quotedName(m_tableName)));
 }
 
 void Table::create(const QString &path, const Layout &layout)
@@ -168,7 +195,7 @@ void Table::open()
         m_layout.clear();
         m_all.clear();
         m_rows.clear();
-        fail(Operation::Open, error.message());
+        fail(Operation::Open, error.message(), error.cause());
     }
     m_pos = m_rows.empty() ? -1 : 0;
     m_bof = true;
@@ -200,14 +227,19 @@ void Table::openFile()
         throw EngineError(QStringLiteral("Tabulka %1 je jen pro čtení, program do ní nemůže zapisovat. Povolte zápis "
                                          "do souboru i do jeho složky a otevřete ji znovu.").arg(shown));
 
-    auto notOurs = [&](const QString &why) {
-        return EngineError(QStringLiteral("Soubor %1 není tabulka programu Rozvahon: %2").arg(shown, why));
+    auto notOurs = [&](const QString &why, EngineError::Cause cause = EngineError::Cause::Other) {
+        return EngineError(QStringLiteral("Soubor %1 není tabulka programu Rozvahon: %2").arg(shown, why), 0, cause);
     };
 
     try {
         // Nothing is written to the file until it has proved to be ours.
         m_db.open(path, false);
-        m_db.exec("PRAGMA busy_timeout=5000");
+        m_openedFile = path;
+        if (const auto identity = fileIdentity(path))
+            m_fileIdentity = *identity;
+        // A table another program holds is waited for a moment only: the
+        // window stays responsive and the user is told it is in use.
+        m_db.exec("PRAGMA busy_timeout=400");
         sqlite::Statement probe;
         probe.prepare(m_db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"));
         QStringList tables;
@@ -215,7 +247,7 @@ void Table::openFile()
             tables << probe.columnText(0);
         probe.finalize();
         if (tables.size() != 1)
-            throw notOurs(QStringLiteral("soubor má obsahovat právě jednu tabulku."));
+            throw notOurs(QStringLiteral("soubor má obsahovat právě jednu tabulku."), EngineError::Cause::ForeignLayout);
         m_sql = sqlite::quoted(tables.first());
 
         // A cut-off file announces more pages than it holds.
@@ -237,7 +269,7 @@ void Table::openFile()
         const SchemaCheck::Result schema =
             SchemaCheck::check(columns, m_expected ? m_expected : layoutLookup ? layoutLookup(m_tableName) : std::nullopt);
         if (!schema.refusal.isEmpty())
-            throw notOurs(schema.refusal);
+            throw notOurs(schema.refusal, EngineError::Cause::ForeignLayout);
         const bool firstVersion = schema.firstVersion;
         const Layout &layout = schema.layout;
         m_layout = layout;
@@ -372,6 +404,7 @@ void Table::close()
 {
     if (!isOpen())
         return;
+    m_openedFile.clear();
     if (m_batch) {
         try {
             m_db.exec("ROLLBACK");
@@ -671,6 +704,43 @@ void Table::readShownRows(const QList<int> &fields, const std::function<void(con
     }
 }
 
+Table::Bookmark Table::highestBookmark() const
+{
+    if (!isOpen())
+        return 0;
+    try {
+        sqlite::Statement top;
+        top.prepare(m_db, QStringLiteral("SELECT max(%1) FROM %2").arg(sqlite::quoted(IdColumn), m_sql));
+        return top.step() ? top.columnInt(0) : 0;
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+void Table::readRowsAfter(Bookmark after, const QList<int> &fields,
+                          const std::function<void(const QVector<QVariant> &)> &visit) const
+{
+    if (!isOpen())
+        return;
+    QStringList names;
+    for (int field : fields)
+        names << sqlite::quoted(m_layout.at(field).name);
+    try {
+        sqlite::Statement rows;
+        rows.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 > ?1")
+                               .arg(names.join(QStringLiteral(", ")), m_sql, sqlite::quoted(IdColumn)));
+        rows.bindInt(1, after);
+        QVector<QVariant> values(fields.size());
+        while (rows.step()) {
+            for (int i = 0; i < fields.size(); ++i)
+                values[i] = StoredValues::read(rows, i, m_layout.at(fields[i]));
+            visit(values);
+        }
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
 int Table::fieldIndex(const QString &name) const
 {
     for (int i = 0; i < m_layout.size(); ++i)
@@ -882,9 +952,11 @@ void Table::post()
             if (!FieldCodec::sameValue(m_buffer.at(i), m_original.at(i)))
                 changed << i;
         if (!changed.isEmpty()) {
+            const bool ownTransaction = !m_db.inTransaction();
+            if (ownTransaction)
+                checkFileIdentity(Operation::Post);
             resetScan();
             const qint64 id = m_rows[m_pos].id;
-            const bool ownTransaction = !m_db.inTransaction();
             QString stale;
             try {
                 m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
@@ -920,10 +992,12 @@ void Table::post()
 
     // Insert: give the row its place and, where the table has one, its
     // automatic number.
+    const bool ownTransaction = !m_db.inTransaction();
+    if (ownTransaction)
+        checkFileIdentity(Operation::Post);
     resetScan();
     std::vector<RowKey> allBefore, rowsBefore; // kept only when the keys are read again or respaced
     bool respaced = false;
-    const bool ownTransaction = !m_db.inTransaction();
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
         // Another cursor may have added or moved rows: the new row's place
@@ -1018,6 +1092,8 @@ void Table::remove()
         cancel();
     if (!isOpen() || m_rows.empty())
         fail(Operation::Delete, QStringLiteral("Tabulka %1 je prázdná, není co smazat.").arg(quotedName(m_tableName)));
+    if (!m_db.inTransaction())
+        checkFileIdentity(Operation::Delete);
     emit beforeDelete();
     emit beforeScroll();
     const RowKey key = m_rows[m_pos];
@@ -1063,6 +1139,8 @@ void Table::emptyTable()
         fail(Operation::Delete, QStringLiteral("Tabulka %1 není otevřená.").arg(quotedName(m_tableName)));
     if (m_state == State::Edit || m_state == State::Insert)
         cancel();
+    if (!m_db.inTransaction())
+        checkFileIdentity(Operation::Delete);
     emit beforeScroll();
     resetScan();
     try {
@@ -1086,6 +1164,7 @@ void Table::beginBatch()
 {
     if (!isOpen() || m_batch)
         return;
+    checkFileIdentity(Operation::Update);
     resetScan();
     try {
         m_db.exec("BEGIN IMMEDIATE");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/engine/EngineError.h"
 #include "core/data/engine/FieldCodec.h"
 #include "core/data/engine/FieldDef.h"
 #include "core/data/engine/OrderKeys.h"
@@ -123,6 +124,13 @@ public:
     // the accepted ones while filtered) as they are stored, in stored order,
     // without moving the cursor or touching a record being edited.
     void readShownRows(const QList<int> &fields, const std::function<void(const QVector<QVariant> &)> &visit) const;
+    // The identity of the newest stored row, 0 in an empty table; a row
+    // inserted later has a higher one (identities are never reused).
+    Bookmark highestBookmark() const;
+    // Reads the chosen fields of every stored row whose identity is above
+    // `after`, filtered out or not, without moving the cursor.
+    void readRowsAfter(Bookmark after, const QList<int> &fields,
+                       const std::function<void(const QVector<QVariant> &)> &visit) const;
     int recordCount() const { return int(m_rows.size()); }
     int position() const { return m_pos; } // 0-based, -1 when empty
     void refresh();
@@ -202,7 +210,11 @@ signals:
 private:
     friend class Field;
 
-    [[noreturn]] void fail(Operation operation, const QString &message);
+    [[noreturn]] void fail(Operation operation, const QString &message,
+                           EngineError::Cause cause = EngineError::Cause::Other);
+    // Fails when the file the table was opened on is gone or replaced: a
+    // deleted table is not written into, and no other file either.
+    void checkFileIdentity(Operation operation);
     void openFile();
     void upgradeLayout(const QString &table);
     void loadOrder();
@@ -237,6 +249,8 @@ private:
 
     QString m_folder;
     QString m_tableName;
+    QString m_openedFile;                        // the path the table was opened on
+    std::pair<quint64, quint64> m_fileIdentity{}; // its device and inode then
     std::optional<Layout> m_expected;
     ErrorHandler m_errorHandler;
 

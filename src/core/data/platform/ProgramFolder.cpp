@@ -4,6 +4,7 @@
 #include "core/data/platform/Paths.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -65,7 +66,32 @@ static bool makePrivatePath(const QString &folder)
     return true;
 }
 
-QString copyDelivered(const QString &from, const QString &target, QStringList *added)
+QString asideName(const QString &path, const QString &why)
+{
+    const QString base = path + QLatin1Char('.') + why + QLatin1Char('-') + QDate::currentDate().toString(Qt::ISODate);
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+// Moves the journals of a missing table aside; false when one stays.
+static bool setJournalsAside(const QString &table, const QString &target, QStringList *setAside)
+{
+    for (const char *suffix : {"-wal", "-shm", "-journal"}) {
+        const QString journal = table + QLatin1String(suffix);
+        if (!QFileInfo::exists(journal) && !QFileInfo(journal).isSymLink())
+            continue;
+        const QString aside = asideName(journal, QStringLiteral("osirelý"));
+        if (!QFile::rename(journal, aside))
+            return false;
+        if (setAside)
+            setAside->append(QDir(target).relativeFilePath(aside));
+    }
+    return true;
+}
+
+QString copyDelivered(const QString &from, const QString &target, QStringList *added, QStringList *setAside)
 {
     if (from.isEmpty() || !QFileInfo(from).isDir())
         return QStringLiteral("Nenalezeny dodané soubory programu (tabulky a Penezka.ini).");
@@ -81,6 +107,10 @@ QString copyDelivered(const QString &from, const QString &target, QStringList *a
         if (QFileInfo::exists(destination) || QFileInfo(destination).isSymLink())
             continue;
         makePrivatePath(QFileInfo(destination).absolutePath());
+        if (!setJournalsAside(destination, target, setAside))
+            return QStringLiteral("Soubor „%1“ chybí, ale jeho deník zůstal a nelze jej odložit stranou. Program se "
+                                  "ukončí; přesuňte soubory „%1-wal“ a „%1-shm“ jinam a spusťte jej znovu.")
+                .arg(QDir::toNativeSeparators(relative));
         // Copy to a temporary name first: an interrupted copy never leaves a
         // half table under the real name.
         const QString partial = destination + QStringLiteral(".part");
@@ -97,6 +127,34 @@ QString copyDelivered(const QString &from, const QString &target, QStringList *a
             added->append(relative);
     }
     return QString();
+}
+
+// A settings file that cannot be read as settings at all (a NUL byte, or
+// no section in it): kept aside under a dated name, so that the delivered
+// settings take its place. True when it was set aside.
+static bool setAsideUnreadableSettings(const QString &path, QString *asideAs)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false; // missing (delivered anew) or unreadable (told where it is read)
+    QByteArray data = file.readAll();
+    file.close();
+    if (data.startsWith("\xEF\xBB\xBF"))
+        data.remove(0, 3);
+    bool readable = !data.contains('\0');
+    if (readable && !data.trimmed().isEmpty()) {
+        readable = false;
+        for (const QByteArray &line : data.split('\n'))
+            if (line.trimmed().startsWith('[') && line.contains(']'))
+                readable = true;
+    }
+    if (readable)
+        return false;
+    const QString aside = asideName(path, QStringLiteral("nečitelný"));
+    if (!QFile::rename(path, aside))
+        return false;
+    *asideAs = aside;
+    return true;
 }
 
 // The one lock of this process: on the program folder it works in.
@@ -135,9 +193,15 @@ QString prepare(const QString &dirOption, QString *notice)
     // user's own files are never replaced.
     const bool hadProgram = holdsProgram(folder);
     const QString delivered = deliveredFolder();
+    QString settingsAside;
+    const QString settings = QDir(folder).filePath(QStringLiteral("Penezka.ini"));
+    if (!delivered.isEmpty() && setAsideUnreadableSettings(settings, &settingsAside) && notice)
+        *notice = QStringLiteral("Soubor nastavení „%1“ nešel přečíst jako nastavení (je poškozený). Byl odložen jako "
+                                 "„%2“ a nahrazen nastavením z dodávky programu.")
+                      .arg(QDir::toNativeSeparators(settings), QDir::toNativeSeparators(settingsAside));
     if (!delivered.isEmpty() || !hadProgram) {
-        QStringList added;
-        const QString error = copyDelivered(delivered, folder, &added);
+        QStringList added, setAside;
+        const QString error = copyDelivered(delivered, folder, &added, &setAside);
         if (!error.isEmpty())
             return error;
         QStringList tables;
@@ -147,11 +211,17 @@ QString prepare(const QString &dirOption, QString *notice)
         tables.sort(Qt::CaseInsensitive);
         if (hadProgram && !tables.isEmpty() && notice) {
             const int shown = 6;
-            *notice = QStringLiteral("Ve složce programu „%1“ chyběly tabulky: %2%3. Byly doplněny prázdné tabulky "
+            if (!notice->isEmpty())
+                *notice += QLatin1Char(' ');
+            *notice += QStringLiteral("Ve složce programu „%1“ chyběly tabulky: %2%3. Byly doplněny prázdné tabulky "
                                      "z dodávky programu; chybějící záznamy obnovíte ze zálohy.")
                           .arg(QDir::toNativeSeparators(folder), tables.mid(0, shown).join(QStringLiteral(", ")),
                                tables.size() > shown ? QStringLiteral(" a dalších %1").arg(tables.size() - shown)
                                                      : QString());
+            if (!setAside.isEmpty())
+                *notice += QStringLiteral(" Deníky chybějících tabulek, které zůstaly ve složce, byly odloženy "
+                                          "(nepřehrály se do nových tabulek): %1.")
+                               .arg(QDir::toNativeSeparators(setAside.join(QStringLiteral(", "))));
         }
     }
     if (!QDir::setCurrent(folder))

@@ -24,7 +24,16 @@ QString prepare(const QString &dirOption, QString *notice = nullptr);
 // Copies the delivered tree into `target` without replacing any file that
 // is there already; each file whole or not at all, private to the user.
 // Returns an error text, empty on success; `added` lists what was copied.
-QString copyDelivered(const QString &from, const QString &target, QStringList *added = nullptr);
+// A journal ("-wal", "-shm", "-journal") left beside a table that is
+// missing belongs to the lost file: it is moved aside under a dated name
+// before the delivered table is installed, so that SQLite never replays it
+// into the new one; `setAside` lists the new names.
+QString copyDelivered(const QString &from, const QString &target, QStringList *added = nullptr,
+                      QStringList *setAside = nullptr);
+
+// The name a file of the program folder is kept aside under:
+// "<name>.<why>-yyyy-MM-dd", with a number added when that is taken.
+QString asideName(const QString &path, const QString &why);
 
 // Whether `folder` already holds a program folder ("Data" or "Penezka.ini").
 bool holdsProgram(const QString &folder);

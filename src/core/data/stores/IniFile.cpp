@@ -126,10 +126,14 @@ struct Line
 
 using Lines = QList<Line>;
 
+// The byte-order mark some editors put at the start of a file: no part of
+// its first line, and kept when the file is rewritten.
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
 Lines splitLines(const QByteArray &data)
 {
     Lines lines;
-    qsizetype start = 0;
+    qsizetype start = data.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
     while (start < data.size()) {
         qsizetype end = data.indexOf('\n', start);
         if (end < 0)
@@ -196,6 +200,7 @@ template<typename Change>
 bool rewrite(const QString &path, Change change)
 {
     return AtomicFile::rewrite(path, [&change](QByteArray &contents) {
+        const bool marked = contents.startsWith(ByteOrderMark);
         Lines lines = splitLines(contents);
         bool write = true;
         if (!change(lines, write))
@@ -203,6 +208,8 @@ bool rewrite(const QString &path, Change change)
         if (!write)
             return AtomicFile::Edit::Keep;
         contents = joinLines(lines);
+        if (marked)
+            contents.prepend(ByteOrderMark);
         return AtomicFile::Edit::Write;
     });
 }

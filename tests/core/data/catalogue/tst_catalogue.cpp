@@ -7,6 +7,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
+#include <QDate>
 #include <QDirIterator>
 #include <QProcess>
 #include <QtTest>
@@ -283,6 +284,45 @@ private slots:
         QVERIFY(QFileInfo(QStringLiteral("Data/Leden.db")).isFile());
         QVERIFY2(notice.contains(QStringLiteral("chyběly tabulky: Data\\Brezen.db, ")) && notice.contains(QStringLiteral("dalších")),
                  qPrintable(notice));
+    }
+
+    // A settings file that cannot be read as settings at all is kept aside
+    // under a dated name, told of once, and the delivered settings take its
+    // place; one with a byte-order mark is the user's and stays.
+    void unreadableSettingsAreSetAside_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("setAside");
+        QTest::newRow("NUL bytes") << QByteArray("[Nastaveni]\r\nTipy=0\r\n\0\0\0\0", 26) << true;
+        QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1a\n\x01\x02 nothing of settings") << true;
+        QTest::newRow("a byte-order mark") << QByteArray("\xEF\xBB\xBF[Nastaveni]\r\nTipy=0\r\n") << false;
+        QTest::newRow("plain settings") << QByteArray("[Nastaveni]\r\nTipy=0\r\n") << false;
+    }
+    void unreadableSettingsAreSetAside()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, setAside);
+        TestEnv env;
+        env.deliverTables();
+        env.writeFile(QStringLiteral("Penezka.ini"), contents);
+        QString notice;
+        QCOMPARE(ProgramFolder::prepare(QString(), &notice), QString());
+        const QString aside = env.path(QStringLiteral("Penezka.ini.nečitelný-") + QDate::currentDate().toString(Qt::ISODate));
+        QCOMPARE(QFileInfo::exists(aside), setAside);
+        QCOMPARE(notice.contains(QStringLiteral("Penezka.ini")), setAside);
+        QFile now(env.path(QStringLiteral("Penezka.ini")));
+        QVERIFY(now.open(QIODevice::ReadOnly));
+        QFile delivered(QDir(ProgramFolder::deliveredFolder()).filePath(QStringLiteral("Penezka.ini")));
+        QVERIFY(delivered.open(QIODevice::ReadOnly));
+        QCOMPARE(now.readAll(), setAside ? delivered.readAll() : contents);
+        if (setAside) {
+            QFile kept(aside);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), contents);
+            notice.clear();
+            QCOMPARE(ProgramFolder::prepare(QString(), &notice), QString());
+            QVERIFY2(!notice.contains(QStringLiteral("Penezka.ini")), qPrintable(notice)); // told once
+        }
     }
 
     // A first start cut short (here: one file cannot be written) says which

@@ -129,6 +129,7 @@ private slots:
     void lookup();
     void rewritePreservesFile_data();
     void rewritePreservesFile();
+    void byteOrderMarkIsNoPartOfTheFile();
     void failedWriteLeavesFile_data();
     void failedWriteLeavesFile();
     void writesAreAnnounced_data();
@@ -606,6 +607,23 @@ void TstSettings::rewritePreservesFile()
     IniStore store(path, section);
     QVERIFY(store.writeString(key, value));
     QCOMPARE(readBytes(path), expected);
+}
+
+// A file an editor saved with a byte-order mark: its first section is read
+// and written like any other, and the mark stays.
+void TstSettings::byteOrderMarkIsNoPartOfTheFile()
+{
+    TestEnv env;
+    const QString path = env.path(u"Penezka.ini"_s);
+    writeBytes(path, "\xEF\xBB\xBF[Nastaveni]\r\nRychloTl=1\r\nBut1.L=254\r\n");
+    IniStore store(path, u"Nastaveni"_s);
+    QCOMPARE(store.read(Key::RychloTl), true);
+    QCOMPARE(store.readInteger(u"But1.L"_s), 254);
+    QCOMPARE(IniFile(path).sections(), QStringList{u"Nastaveni"_s});
+    QCOMPARE(IniFile(path).keys(u"Nastaveni"_s), (QStringList{u"RychloTl"_s, u"But1.L"_s}));
+    QVERIFY(store.writeInteger(u"But1.L"_s, 17));
+    QVERIFY(store.writeInteger(u"But2.L"_s, 18));
+    QCOMPARE(readBytes(path), QByteArray("\xEF\xBB\xBF[Nastaveni]\r\nRychloTl=1\r\nBut1.L=17\r\nBut2.L=18\r\n"));
 }
 
 void TstSettings::failedWriteLeavesFile_data()
