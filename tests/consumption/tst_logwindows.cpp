@@ -183,6 +183,52 @@ private slots:
         QVERIFY(m_prompter->messages.isEmpty());
     }
 
+    // A reading beyond what a log keeps, or an amount beyond what an amount
+    // holds, is refused before anything is written; the cursor stays.
+    void readingsBeyondTheRangeAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("message"); // its beginning
+        const QString reading = u"není možný stav měřidla"_s;
+        QTest::newRow("water, 10^15") << u"water"_s << u"Spvodat.DB"_s << u"1000000000000000"_s << u"2"_s << reading;
+        QTest::newRow("water, 1e308") << u"water"_s << u"Spvodat.DB"_s << u"1e308"_s << u"2"_s << reading;
+        QTest::newRow("gas, 20 digits") << u"gas"_s << u"SPPlyn.db"_s << u"12345678901234567890"_s << u"2"_s << reading;
+        QTest::newRow("electricity, an amount too big") << u"electricity"_s << u"SPELEKTR.DB"_s << u"900000000000000"_s
+                                                        << u"5000"_s << u"za cenu"_s;
+    }
+    void readingsBeyondTheRangeAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, file);
+        QFETCH(QString, end);
+        QFETCH(QString, price);
+        QFETCH(QString, message);
+        store(file, 0, {u"Pocatek=10"_s, u"Konec=12"_s, u"Spotreba=2"_s});
+        {
+            auto window = makeWindow(kind, *m_prompter);
+            QVERIFY(showActive(*window));
+            TableGrid *log = window->findChild<TableGrid *>(kind == u"water" ? u"TV"_s : u"El"_s);
+            goTo(log, 0, Price);
+            typeIntoCell(log, price);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTRY_VERIFY(!log->isEditing());
+            goTo(log, 0, End);
+            typeIntoCell(log, end);
+            GridTyping::press(Qt::Key_Down);
+            QTRY_COMPARE(m_prompter->messages.size(), 1);
+            QVERIFY2(m_prompter->messages[0].contains(message), qPrintable(m_prompter->messages[0]));
+            QCOMPARE(log->currentIndex().row(), 0);
+            QCOMPARE(stored(file, 0, u"Konec"_s).toDouble(), 12.0);
+            QCOMPARE(stored(file, 0, u"Spotreba"_s).toDouble(), 2.0);
+        }
+        // Closed with the row as it is: still nothing of it is stored.
+        QCOMPARE(stored(file, 0, u"Konec"_s).toDouble(), 12.0);
+        QCOMPARE(stored(file, 0, u"Spotreba"_s).toDouble(), 2.0);
+    }
+
     void emptyReadingsBecomeZeroOnLeaving()
     {
         TSpotrebaElektriny window(*m_prompter, platform());

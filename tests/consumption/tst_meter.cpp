@@ -307,6 +307,78 @@ private slots:
         QCOMPARE(platform.calls.size(), 1);
     }
 
+    // Only a table of an older format goes to the converter; a table that
+    // is missing, empty, read-only or damaged is told as it is, and no
+    // converter starts.
+    void onlyAnOlderFormatIsConverted_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message"); // a part of it; empty: the old-format text
+        QTest::newRow("a Paradox table") << u"paradox"_s << QString();
+        QTest::newRow("a table of another layout") << u"layout"_s << QString();
+        QTest::newRow("missing") << u"missing"_s << u"neexistuje"_s;
+        QTest::newRow("empty") << u"empty"_s << u"je prázdný"_s;
+        QTest::newRow("read-only") << u"readonly"_s << u"jen pro čtení"_s;
+        QTest::newRow("damaged") << u"garbage"_s << u"poškozený"_s;
+    }
+    void onlyAnOlderFormatIsConverted()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        auto &platform = dynamic_cast<FakePlatformServices &>(PlatformServices::current());
+        platform.calls.clear();
+        const QString path = m_env->path(u"Data/SPELEKTR.DB"_s);
+        if (damage == u"paradox") {
+            m_env->writeFile(u"Data/SPELEKTR.DB"_s, paradoxTable());
+        } else if (damage == u"layout") {
+            QFile::remove(path);
+            Table::create(path, {FieldDef{u"Jine"_s, FieldType::Text, 20}});
+        } else if (damage == u"missing") {
+            QFile::remove(path);
+        } else if (damage == u"empty") {
+            m_env->writeFile(u"Data/SPELEKTR.DB"_s, QByteArray());
+        } else if (damage == u"readonly") {
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser);
+        } else {
+            m_env->writeFile(u"Data/SPELEKTR.DB"_s, "garbage, not a table");
+        }
+        ScriptedPrompter prompter;
+        Table log;
+        log.setFolder(u"Data"_s);
+        log.setTableName(u"SPELEKTR.DB"_s);
+        QVERIFY(!LogOpening::openOrConvert({&log}, u"."_s, LogOpening::ElectricityConverter, prompter, platform));
+        QCOMPARE(prompter.messages.size(), 1);
+        if (message.isEmpty()) {
+            QCOMPARE(prompter.messages[0], LogOpening::OldFormatMessage);
+            QCOMPARE(platform.calls.size(), 1);
+            QVERIFY(LogOpening::conversionStarted());
+        } else {
+            QVERIFY2(prompter.messages[0].contains(message), qPrintable(prompter.messages[0]));
+            QVERIFY(platform.calls.isEmpty());
+            QVERIFY(!LogOpening::conversionStarted());
+        }
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // An amount beyond what an amount holds is refused before anything is
+    // written, and the row is as it was.
+    void anAmountTooBigIsRefused()
+    {
+        auto table = openLog(u"SPELEKTR.DB"_s);
+        ConsumptionLog log(*table, {Meters::electricity()});
+        setRow(*table, 2, {u"Pocatek=0"_s, u"Konec=900000000000000"_s, u"Kc/KWh=5000"_s});
+        try {
+            log.recomputeRow();
+            QFAIL("an amount beyond the range was taken");
+        } catch (const EngineError &error) {
+            QVERIFY2(error.message().contains(u"nemůže uložit"_s), qPrintable(error.message()));
+        }
+        QCOMPARE(table->state(), Table::State::Browse);
+        auto stored = openLog(u"SPELEKTR.DB"_s);
+        stored->moveTo(2);
+        QVERIFY(stored->field(u"Castka"_s).isNull() || stored->field(u"Castka"_s).asMoney() == Money());
+    }
+
     void aFailedLaunchIsTold()
     {
         auto &platform = dynamic_cast<FakePlatformServices &>(PlatformServices::current());

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QtTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -243,6 +245,35 @@ private slots:
         }
         QFETCH(QStringList, stored);
         QCOMPARE(storedTexts(), stored);
+    }
+
+    // A table another program holds for writing: the save is told at once
+    // (the window does not hang) and the window stays with the typing; once
+    // the other program lets go, the save writes it.
+    void tableHeldByAnotherProgram()
+    {
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_env->path(QStringLiteral("VlDb Data/TextData.db"))).constData(), &other),
+                 SQLITE_OK);
+        {
+            TForm8 window(m_module6->table(), *m_prompter);
+            QVERIFY(shownOnRow(window, 0));
+            typeIntoCell(window.grid(), QStringLiteral("Tesco"));
+            QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+            QElapsedTimer timer;
+            timer.start();
+            window.findChild<QPushButton *>(QStringLiteral("UlozitZavrit"))->click();
+            QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+            QCOMPARE(m_prompter->messages.size(), 1);
+            QVERIFY2(m_prompter->messages[0].contains(QStringLiteral("právě používá jiný program")),
+                     qPrintable(m_prompter->messages[0]));
+            QVERIFY(window.isVisible());
+            QCOMPARE(sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+            window.findChild<QPushButton *>(QStringLiteral("UlozitZavrit"))->click();
+            QVERIFY(!window.isVisible());
+        }
+        sqlite3_close(other);
+        QCOMPARE(storedTexts(), QStringList{QStringLiteral("Tesco")});
     }
 
     // The window as the program shows it: its texts and hints, and opened

@@ -41,6 +41,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <csignal>
+#include <sqlite3.h>
 
 Q_DECLARE_METATYPE(ToolbarChoices)
 
@@ -1230,6 +1231,29 @@ private slots:
         QVERIFY(!runFrm());
     }
 
+    // A stop signal while another program holds the ledger for writing:
+    // the typed row cannot be written, the program says so in Czech and
+    // ends within seconds instead of waiting for the lock.
+    void stopSignalWhileTheLedgerIsHeld()
+    {
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(m_env->path(QStringLiteral("Data/Leden.db"))).constData(), &other),
+                 SQLITE_OK);
+        QProcess program;
+        QVERIFY(startStopped(program, QStringLiteral("--stopped-while-typing"), QProcess::SeparateChannels));
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QElapsedTimer timer;
+        timer.start();
+        ::kill(pid_t(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(20000));
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        const QString said = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(said.contains(QStringLiteral("právě používá jiný program")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("nelze zapsat")), qPrintable(said));
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+    }
+
     void openedByTheMonthCommandOnlyOnce()
     {
         MenuCaptions captions;
@@ -1280,11 +1304,12 @@ private slots:
 private:
     // This test program started as the child `mode`, which has typed and
     // waits to be stopped; false when it did not say "typed".
-    static bool startStopped(QProcess &program, const QString &mode)
+    static bool startStopped(QProcess &program, const QString &mode,
+                             QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         program.setProgram(QCoreApplication::applicationFilePath());
         program.setArguments({mode});
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.setProcessChannelMode(channels);
         program.start();
         if (!program.waitForStarted())
             return false;
@@ -1311,10 +1336,22 @@ private:
 // A program with January open in its record window, in the current folder:
 // `typing` types into it, then the program says "typed" and waits to be
 // stopped by a signal.
+// Tells its messages on standard error, as the program does once nobody is
+// there to answer them; answers every question with "Ne".
+class LoggingPrompter final : public Prompter
+{
+public:
+    bool ask(const QString &, const QString &, int) override { return false; }
+    void message(const QString &text) override { qWarning("%s", qUtf8Printable(text)); }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<int> chooseColor(int) override { return std::nullopt; }
+};
+
 int runStopped(const std::function<void(TForm3 *)> &typing)
 {
     FixedClock clock(QDateTime(QDate(2009, 1, 20), QTime(9, 30)));
-    ScriptedPrompter prompter;
+    LoggingPrompter prompter;
     TDataModule2 module2(StatusSink::none(), prompter);
     TDataModule23 module23(StatusSink::none());
     TDataModule6 module6;

@@ -102,8 +102,10 @@ void ConsumptionLog::recomputeRow()
 
 void ConsumptionLog::postPending()
 {
+    // A row left by closing is worked out as a row left by moving: what it
+    // cannot hold is refused, not stored.
     if (m_table.isOpen() && m_table.state() != Table::State::Browse)
-        m_table.post();
+        recomputeRow();
 }
 
 void ConsumptionLog::first()

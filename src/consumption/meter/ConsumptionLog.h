@@ -59,7 +59,7 @@ public:
     // start reading of the current row; on the first row, the first row's
     // end reading becomes the second row's start and the cursor goes there.
     void carryOver(int meter = 0);
-    // Writes a pending edit of the current row as it is.
+    // Writes a pending edit of the current row, worked out as on leaving it.
     void postPending();
 
     // "Celkem: 1 234,50 Kč".
