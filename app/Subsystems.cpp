@@ -2,6 +2,7 @@
 
 #include "calc/dialog/Registration.h"
 #include "consumption/Registration.h"
+#include "contacts/Registration.h"
 #include "core/app/context/AppContext.h"
 #include "shell/window/MainMenus.h"
 #include "shell/window/THlavni_Formular.h"
@@ -43,5 +44,6 @@ void registerSubsystems(AppContext &context)
     registerGraphs(context);
     registerReports(context);
     registerConsumption(context);
+    registerContacts(context);
     connectGraphButton(context);
 }

@@ -35,6 +35,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <string>
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -193,6 +195,47 @@ int main(int argc, char **argv)
             TFrmSkryta hidden(ledger, *context.prompter);
             hidden.amountBox()->setText(QStringLiteral("-50"));
             save(hidden, "hidden_amount");
+        }
+    }
+    // The contacts, with a few entries of their own.
+    {
+        const auto fill = [](const QString &file, const QList<QStringList> &rows) {
+            Table table;
+            table.setFolder(QStringLiteral("VlDb Data"));
+            table.setTableName(file);
+            table.open();
+            for (const QStringList &row : rows) {
+                table.append();
+                for (const QString &pair : row)
+                    table.field(pair.section(QLatin1Char('='), 0, 0)).setString(pair.section(QLatin1Char('='), 1));
+                table.post();
+            }
+        };
+        fill(QStringLiteral("TelSez.DB"),
+             {{QStringLiteral("Prijmeni=Jan Novák"), QStringLiteral("Telefon=603 123 456"), QStringLiteral("Poznamka=Soused z vedlejšího domu")},
+              {QStringLiteral("Prijmeni=Marie Dvořáková"), QStringLiteral("Telefon=777 654 321")},
+              {QStringLiteral("Prijmeni=Zubní ordinace"), QStringLiteral("Telefon=541 222 333"), QStringLiteral("Poznamka=Po–Čt 7–15")}});
+        fill(QStringLiteral("Adresy.db"),
+             {{QStringLiteral("Jmeno=Jan"), QStringLiteral("Prijmeni=Novák"), QStringLiteral("Ulice=Lipová 12"),
+               QStringLiteral("Mesto=Brno"), QStringLiteral("PSC=602 00"), QStringLiteral("Poznámka=Narozeniny 3. května")},
+              {QStringLiteral("Jmeno=Marie"), QStringLiteral("Prijmeni=Dvořáková"), QStringLiteral("Ulice=Husova 5"),
+               QStringLiteral("Mesto=Praha 1"), QStringLiteral("PSC=110 00")}});
+        for (const auto &[id, name] : {std::pair{WindowId::PhoneBook, "phonebook"}, std::pair{WindowId::AreaCodes, "areacodes"},
+                                       std::pair{WindowId::Addresses, "addresses"}}) {
+            std::unique_ptr<QDialog> window = context.createWindow(id, nullptr);
+            if (!window)
+                continue;
+            save(*window, name);
+            // The editor of each list window that has one.
+            if (auto *button = window->findChild<QPushButton *>(QStringLiteral("Upravit"))) {
+                QTimer::singleShot(0, [name] {
+                    if (QWidget *editor = QApplication::activeModalWidget()) {
+                        save(*editor, (std::string(name) + "_editor").c_str());
+                        editor->close();
+                    }
+                });
+                button->click();
+            }
         }
     }
     TFrmDoplnek supplement(QStringLiteral("Nákup"));

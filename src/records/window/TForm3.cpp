@@ -63,7 +63,7 @@ struct Tool
 constexpr Tool Tools[] = {
     {RecordCommand::Calculator, WindowId::Calculator}, {RecordCommand::Calendar, WindowId::Calendar},
     {RecordCommand::Addresses, WindowId::Addresses},   {RecordCommand::PhoneBook, WindowId::PhoneBook},
-    {RecordCommand::Wizard, WindowId::Wizard},
+    {RecordCommand::Wizard, WindowId::Wizard},         {RecordCommand::AreaCodes, WindowId::AreaCodes},
 };
 
 const Tool *toolOf(RecordCommand command)
@@ -73,11 +73,6 @@ const Tool *toolOf(RecordCommand command)
             return &tool;
     return nullptr;
 }
-
-// Commands whose dialogs come with later parts of the program.
-constexpr RecordCommand NotYetAvailable[] = {
-    RecordCommand::AreaCodes,
-};
 
 } // namespace
 
@@ -161,8 +156,6 @@ TForm3::TForm3(AppContext &context, const RecordWindowOrder &order, Table &ledge
     connect(&m_ledger, &Table::afterPost, this, &TForm3::scheduleReCalc);
     connect(&m_ledger, &Table::afterDelete, this, &TForm3::scheduleReCalc);
 
-    for (RecordCommand command : NotYetAvailable)
-        m_menus->setAvailable(command, false);
     for (const Tool &tool : Tools)
         m_menus->setAvailable(tool.command, context.hasWindow(tool.window));
     m_menus->setAvailable(RecordCommand::MonthTotal, otherMonth != nullptr);

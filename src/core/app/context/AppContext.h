@@ -101,6 +101,7 @@ enum class WindowId {
     ElectricityNight, // TSpotrebaElNoc
     Gas,            // TSpotrebaPlynu
     Wizard,         // TFrmPruvodce
+    AreaCodes,      // TForm18
     Count           // the number of ids; stays last
 };
 
