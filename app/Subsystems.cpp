@@ -2,6 +2,7 @@
 
 #include "calc/dialog/Registration.h"
 #include "consumption/Registration.h"
+#include "backup/Registration.h"
 #include "contacts/Registration.h"
 #include "core/app/context/AppContext.h"
 #include "shell/window/MainMenus.h"
@@ -45,5 +46,6 @@ void registerSubsystems(AppContext &context)
     registerReports(context);
     registerConsumption(context);
     registerContacts(context);
+    registerBackup(context);
     connectGraphButton(context);
 }

@@ -4,6 +4,9 @@
 //
 //     grab_windows OUTDIR
 
+#include "backup/window/TFrmNeprazdna.h"
+#include "backup/window/TFrmOpenZaloha.h"
+#include "backup/window/TFrmZaloha.h"
 #include "core/app/context/AppContext.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/catalogue/Holders.h"
@@ -237,6 +240,25 @@ int main(int argc, char **argv)
                 button->click();
             }
         }
+    }
+    // The backup windows, before and after a run to a folder beside the
+    // program folder.
+    {
+        const QString medium = dir.path() + QStringLiteral("/flash");
+        QDir().mkpath(medium);
+        TFrmZaloha backup(*context.prompter);
+        backup.setMedium(medium);
+        save(backup, "backup");
+        backup.makeBackup();
+        save(backup, "backup_after");
+        TFrmOpenZaloha opening(*context.prompter, *context.clock, {});
+        opening.setMedium(medium);
+        opening.setReplaceAnswer([](const QString &) { return BackupCopy::Replace::YesToAll; });
+        save(opening, "open_backup");
+        opening.openBackup();
+        save(opening, "open_backup_after");
+        TFrmNeprazdna notEmpty;
+        save(notEmpty, "backup_not_empty");
     }
     TFrmDoplnek supplement(QStringLiteral("Nákup"));
     save(supplement, "supplement");

@@ -78,6 +78,8 @@ inline constexpr char Registrace[] = "Registrace";
 inline constexpr char PoziceOkna[] = "PoziceOkna";
 // Where the graph's special functions were last left (Placement::Left, Top).
 inline constexpr char SpecialFunctions[] = "SpecFunkce";
+// The folder the last backup went to or came from.
+inline constexpr char Zaloha[] = "Zaloha";
 } // namespace Section
 
 namespace Key {
@@ -190,6 +192,8 @@ inline constexpr BoolKey FrmGraf{"FrmGraf"}; // the graph window has built its c
 inline constexpr TextKey SrcData{"SrcData"};     // "Voda", "Elekt" or "Plyn"
 inline constexpr TextKey BudikZvuk{"BudikZvuk"}; // alarm sound file
 inline constexpr BoolKey Prevod{"Prevod"};
+// subkey Zaloha
+inline constexpr TextKey Medium{"Medium"}; // the backup folder last chosen
 } // namespace Reg
 
 // ---- Registry, subkey PoziceOkna: the record window's placement ----------
