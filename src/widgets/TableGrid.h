@@ -37,8 +37,6 @@ public:
     void discardOpenEditor();
     using QTableView::edit;
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
-    // The grid is choosing another current row for rows that are going.
-    bool isTakingRowsAway() const { return m_takingRowsAway; }
 
     // Shows `model` and keeps the grid and the table's cursor on the same
     // row, in the column the user is in; a new row asked for at the end is

@@ -1,5 +1,6 @@
 // The backup's copying: file lists, folders kept, open tables copied whole.
 #include "backup/copy/BackupCopy.h"
+#include "BackupFixture.h"
 #include "core/data/engine/Table.h"
 #include "support/TestEnv.h"
 
@@ -9,6 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
+using BackupFixture::addTexts;
+using BackupFixture::texts;
+
 namespace {
 
 QByteArray bytesOf(const QString &path)
@@ -17,31 +21,7 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// The texts of a month table at `folder`/`file`, in table order.
-QStringList texts(const QString &folder, const QString &file)
-{
-    Table table;
-    table.setFolder(folder);
-    table.setTableName(file);
-    table.open();
-    QStringList all;
-    for (table.first(); !table.eof(); table.next())
-        all << table.field(u"Text 80"_s).asString();
-    return all;
-}
 
-void addTexts(const QString &folder, const QString &file, const QStringList &rows)
-{
-    Table table;
-    table.setFolder(folder);
-    table.setTableName(file);
-    table.open();
-    for (const QString &row : rows) {
-        table.append();
-        table.field(u"Text 80"_s).setString(row);
-        table.post();
-    }
-}
 
 } // namespace
 

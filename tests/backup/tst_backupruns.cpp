@@ -1,6 +1,7 @@
 // The two backup runs, step by step, with a view that records what the
 // windows would show.
 #include "backup/copy/BackupRun.h"
+#include "BackupFixture.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/Clock.h"
 #include "support/ScriptedPrompter.h"
@@ -12,6 +13,9 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+
+using BackupFixture::addTexts;
+using BackupFixture::texts;
 
 namespace {
 
@@ -55,30 +59,7 @@ QMap<QString, QByteArray> contents(const QString &folder)
     return files;
 }
 
-QStringList texts(const QString &folder, const QString &file)
-{
-    Table table;
-    table.setFolder(folder);
-    table.setTableName(file);
-    table.open();
-    QStringList all;
-    for (table.first(); !table.eof(); table.next())
-        all << table.field(table.fieldIndex(u"Text 80"_s) >= 0 ? u"Text 80"_s : u"Text"_s).asString();
-    return all;
-}
 
-void addTexts(const QString &folder, const QString &file, const QStringList &rows)
-{
-    Table table;
-    table.setFolder(folder);
-    table.setTableName(file);
-    table.open();
-    for (const QString &row : rows) {
-        table.append();
-        table.field(table.fieldIndex(u"Text 80"_s) >= 0 ? u"Text 80"_s : u"Text"_s).setString(row);
-        table.post();
-    }
-}
 
 } // namespace
 

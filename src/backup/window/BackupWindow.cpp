@@ -27,11 +27,11 @@ RegFlags remembered() { return RegFlags(QLatin1String(RegistryKey), QLatin1Strin
 
 const QString OtherFolder = QStringLiteral("Jiná složka...");
 
-// A picture that tells its text when clicked.
-class ClickablePicture : public QLabel
+// A picture or a line that tells its text when clicked.
+class TellingLabel : public QLabel
 {
 public:
-    ClickablePicture(const QString &text, Prompter &prompter, QWidget *parent)
+    TellingLabel(const QString &text, Prompter &prompter, QWidget *parent)
         : QLabel(parent), m_text(text), m_prompter(prompter)
     {
         setCursor(Qt::PointingHandCursor);
@@ -170,9 +170,16 @@ void BackupWindow::addButtons(QWidget *first, QWidget *second)
 
 QWidget *BackupWindow::clickablePicture(const QString &text, bool warning)
 {
-    auto *picture = new ClickablePicture(text, m_prompter, this);
+    auto *picture = new TellingLabel(text, m_prompter, this);
     picture->setPixmap(style()->standardIcon(warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxQuestion).pixmap(48, 48));
     return picture;
+}
+
+QLabel *BackupWindow::clickableLine(const QString &line, const QString &text)
+{
+    auto *label = new TellingLabel(text, m_prompter, this);
+    label->setText(line);
+    return label;
 }
 
 void BackupWindow::setLine(int index, State state)
@@ -242,8 +249,6 @@ BackupCopy::Replace BackupWindow::askReplace(const QString &relative)
 
 BackupView::NotEmpty BackupWindow::askNotEmpty()
 {
-    if (m_notEmptyAnswer)
-        return m_notEmptyAnswer();
     TFrmNeprazdna dialog(this);
     dialog.exec();
     return dialog.choice();

@@ -46,13 +46,14 @@ public:
 
     // For tests: answers the replace question instead of asking.
     void setReplaceAnswer(std::function<BackupCopy::Replace(const QString &)> answer) { m_replaceAnswer = std::move(answer); }
-    void setNotEmptyAnswer(std::function<NotEmpty()> answer) { m_notEmptyAnswer = std::move(answer); }
 
 protected:
     // The row of the window's buttons goes here, under the lines.
     void addButtons(QWidget *first, QWidget *second);
     // A picture that tells `text` when clicked (hint "KLIKNĚTE").
     QWidget *clickablePicture(const QString &text, bool warning);
+    // A line that tells `text` when clicked (hint "KLIKNĚTE").
+    QLabel *clickableLine(const QString &line, const QString &text);
     Prompter &prompter() const { return m_prompter; }
     // The chosen folder changed: the lines that name it follow.
     virtual void mediumChanged() {}
@@ -66,6 +67,5 @@ private:
     QProgressDialog *m_progress = nullptr;
     FolderChooser m_chooseFolder;
     std::function<BackupCopy::Replace(const QString &)> m_replaceAnswer;
-    std::function<NotEmpty()> m_notEmptyAnswer;
     QVBoxLayout *m_layout = nullptr;
 };

@@ -2,40 +2,12 @@
 
 #include "core/data/platform/Prompter.h"
 #include "widgets/DialogFrame.h"
-#include "widgets/Hints.h"
 
 #include <QBoxLayout>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
-namespace {
-
-// A line of text that tells more when clicked.
-class ClickableLine : public QLabel
-{
-public:
-    ClickableLine(const QString &text, const QString &more, Prompter &prompter, QWidget *parent)
-        : QLabel(text, parent), m_more(more), m_prompter(prompter)
-    {
-        setCursor(Qt::PointingHandCursor);
-        Hints::apply(this, QStringLiteral("KLIKNĚTE"));
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_prompter.message(m_more);
-    }
-
-private:
-    QString m_more;
-    Prompter &m_prompter;
-};
-
-} // namespace
 
 TFrmOpenZaloha::TFrmOpenZaloha(Prompter &prompter, const Clock &clock, BackupRun::OpenTables tables, QWidget *parent)
     : BackupWindow(QStringLiteral("Otevření zálohy"), QStringLiteral("Otevření zálohy z diskety"),
@@ -49,11 +21,10 @@ TFrmOpenZaloha::TFrmOpenZaloha(Prompter &prompter, const Clock &clock, BackupRun
                        "ho spustit."),
         false);
     help->setObjectName(QStringLiteral("Image1"));
-    auto *advice = new ClickableLine(
+    QLabel *advice = clickableLine(
         QStringLiteral("Doporučujeme otevření zálohy spouštět hned po spuštění ptogramu."),
         QStringLiteral("Doporučujeme aby jste otevírali zálohu hned po spuštění tohoto programu, vyhnete se tak možnému "
-                       "problému, že by nešlo soubory přepsat prorože by byli používány."),
-        prompter, this);
+                       "problému, že by nešlo soubory přepsat prorože by byli používány."));
     advice->setObjectName(QStringLiteral("LblDoporuceni"));
     QPushButton *open = DialogFrame::button(QStringLiteral("Otevřít zálohu"), QStringLiteral("BtnOtevrit"),
                                             QStringLiteral("Otevřít zálohu z diskety"), this);

@@ -40,6 +40,17 @@ ContactBrowser::ContactBrowser(Table &table, const QString &listField, Prompter 
 
 ContactBrowser::~ContactBrowser() { m_table.disconnect(this); }
 
+void ContactBrowser::closeTable()
+{
+    m_table.disconnect(this);
+    try {
+        m_table.checkBrowseMode();
+    } catch (const EngineError &) {
+        m_table.cancel(); // the table has said why
+    }
+    m_table.close();
+}
+
 void ContactBrowser::show(QLabel *label, const QString &field)
 {
     label->setTextFormat(Qt::PlainText);

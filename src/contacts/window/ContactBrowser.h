@@ -59,6 +59,9 @@ public:
 
     // The fields shown again from the current entry.
     void refresh();
+    // As the window goes: a pending edit is written (an untouched new entry
+    // dropped) and the table closed.
+    void closeTable();
 
 signals:
     // Another entry is current, or the current one changed.

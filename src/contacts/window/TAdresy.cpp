@@ -117,16 +117,7 @@ TAdresy::TAdresy(Prompter &prompter, QWidget *parent) : QDialog(parent), m_promp
     ContactLook::fixSize(this, 527, 362);
 }
 
-TAdresy::~TAdresy()
-{
-    try {
-        m_table.checkBrowseMode();
-    } catch (const EngineError &) {
-        m_table.cancel(); // the table has said why
-    }
-    m_browser->disconnect();
-    m_table.close();
-}
+TAdresy::~TAdresy() { m_browser->closeTable(); }
 
 bool TAdresy::event(QEvent *event)
 {

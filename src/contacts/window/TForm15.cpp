@@ -120,15 +120,7 @@ TForm15::TForm15(Table &phoneBook, Prompter &prompter, PlatformServices &service
     ContactLook::fixSize(this, 621, 431);
 }
 
-TForm15::~TForm15()
-{
-    try {
-        m_table.checkBrowseMode();
-    } catch (const EngineError &) {
-        m_table.cancel(); // the table has said why
-    }
-    m_table.close();
-}
+TForm15::~TForm15() { m_browser->closeTable(); }
 
 void TForm15::dial()
 {

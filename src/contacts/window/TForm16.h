@@ -1,18 +1,15 @@
 #pragma once
 
-#include "widgets/EditingDialog.h"
+#include "contacts/window/EntryEditor.h"
 
-class Navigator;
 class QLineEdit;
 class QPlainTextEdit;
-class RecordEditors;
-class Table;
 
 // "Upravení/Přidání telefonního záznamu": the name, number and note of the
 // phone book's current entry, shared with the phone-book window. "Přidat"
 // puts a new entry at the current place, "Smazat" asks first; every way of
 // closing writes what was typed.
-class TForm16 : public EditingDialog
+class TForm16 : public EntryEditor
 {
     Q_OBJECT
 public:
@@ -21,15 +18,11 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *numberEdit() const { return m_number; }
     QPlainTextEdit *noteEdit() const { return m_note; }
-    void add();
-    void remove();
 
 protected:
-    bool writePending() override;
+    QWidget *firstEdit() const override;
 
 private:
-    Table &m_table;
-    RecordEditors *m_editors = nullptr;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_number = nullptr;
     QPlainTextEdit *m_note = nullptr;

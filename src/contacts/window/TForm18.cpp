@@ -99,4 +99,4 @@ TForm18::TForm18(Table &areaCodes, Prompter &prompter, QWidget *parent) : QDialo
     ContactLook::fixSize(this, 427, 305);
 }
 
-TForm18::~TForm18() { m_table.close(); }
+TForm18::~TForm18() { m_browser->closeTable(); }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "widgets/EditingDialog.h"
+#include "contacts/window/EntryEditor.h"
 
 #include <QList>
 
 class QLineEdit;
 class QPlainTextEdit;
-class RecordEditors;
-class Table;
 
 // "Editor Adres": the fields of the address window's current entry.
 // "Přidat" puts a new entry at the current place, "Smazat" asks first;
 // every way of closing writes what was typed.
-class TFrmEditAdres : public EditingDialog
+class TFrmEditAdres : public EntryEditor
 {
     Q_OBJECT
 public:
@@ -21,15 +19,11 @@ public:
     // The edits in their order: Jméno, Příjmení, Ulice, Město, PSČ.
     const QList<QLineEdit *> &edits() const { return m_edits; }
     QPlainTextEdit *noteEdit() const { return m_note; }
-    void add();
-    void remove();
 
 protected:
-    bool writePending() override;
+    QWidget *firstEdit() const override;
 
 private:
-    Table &m_table;
-    RecordEditors *m_editors = nullptr;
     QList<QLineEdit *> m_edits;
     QPlainTextEdit *m_note = nullptr;
 };
