@@ -1,6 +1,7 @@
 #include "Subsystems.h"
 
 #include "calc/dialog/Registration.h"
+#include "calendar/Registration.h"
 #include "consumption/Registration.h"
 #include "backup/Registration.h"
 #include "contacts/Registration.h"
@@ -47,5 +48,6 @@ void registerSubsystems(AppContext &context)
     registerConsumption(context);
     registerContacts(context);
     registerBackup(context);
+    registerCalendar(context);
     connectGraphButton(context);
 }

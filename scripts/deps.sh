@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev libgl-dev          # Qt Core, Gui, Widgets, Test, D-Bus, Print Support
   qt6-charts-dev libqt6opengl6-dev  # the graphs (Qt Charts' CMake files need Qt OpenGL's)
   qt6-translations-l10n           # Qt's own dialogs in Czech (qtbase_cs.qm)
+  qt6-multimedia-dev              # the alarm clock's sound (QSoundEffect)
   libsqlite3-dev sqlite3          # the table engine, and the tool to look into tables
   xvfb xauth                      # a virtual display when there is no desktop
   poppler-utils                   # pdftotext: the report tests read their PDF back

@@ -5,6 +5,11 @@
 //     grab_windows OUTDIR
 
 #include "backup/window/TFrmNeprazdna.h"
+#include "calendar/window/AlarmTray.h"
+#include "calendar/window/TForm5.h"
+#include "calendar/window/TFrmBudik.h"
+#include "calendar/window/TFrmBudikActive.h"
+#include "core/data/platform/PlatformServices.h"
 #include "backup/window/TFrmOpenZaloha.h"
 #include "backup/window/TFrmZaloha.h"
 #include "core/app/context/AppContext.h"
@@ -259,6 +264,21 @@ int main(int argc, char **argv)
         save(opening, "open_backup_after");
         TFrmNeprazdna notEmpty;
         save(notEmpty, "backup_not_empty");
+    }
+    // The calendar, the alarm settings off and armed, and the ringing alarm.
+    {
+        TForm5 calendar(*context.clock);
+        save(calendar, "calendar");
+        if (auto *tray = window.findChild<AlarmTray *>()) {
+            std::unique_ptr<QDialog> settings = tray->settingsWindow(false, &window);
+            save(*settings, "alarm_settings");
+            settings = tray->settingsWindow(true, &window);
+            save(*settings, "alarm_settings_armed");
+            tray->deactivate();
+        }
+        TFrmBudikActive ringing(QStringLiteral("Zavolat mamince, má narozeniny"), QString(), *context.clock,
+                                PlatformServices::current());
+        save(ringing, "alarm_ringing");
     }
     TFrmDoplnek supplement(QStringLiteral("Nákup"));
     save(supplement, "supplement");

@@ -286,4 +286,44 @@ QPixmap programIcon(int size)
     return pixmap;
 }
 
+QPixmap alarmClock(int size, int tilt, bool crossed)
+{
+    QPixmap pixmap = blank(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size;
+    p.translate(s / 2, s / 2);
+    p.rotate(12.0 * tilt);
+    p.translate(-s / 2, -s / 2);
+    // Feet, bells and the hammer between them.
+    const QColor metal(170, 30, 30);
+    p.setPen(QPen(metal.darker(180), s / 16, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(s * 0.3, s * 0.8), QPointF(s * 0.2, s * 0.94));
+    p.drawLine(QPointF(s * 0.7, s * 0.8), QPointF(s * 0.8, s * 0.94));
+    p.drawLine(QPointF(s * 0.5, s * 0.14), QPointF(s * 0.5, s * 0.06));
+    p.setPen(QPen(metal.darker(180), s / 32));
+    p.setBrush(metal);
+    p.drawChord(QRectF(s * 0.04, s * 0.04, s * 0.36, s * 0.36), 45 * 16, 180 * 16);
+    p.drawChord(QRectF(s * 0.6, s * 0.04, s * 0.36, s * 0.36), -45 * 16, 180 * 16);
+    // The case and the face with its hands at ten past ten.
+    QRadialGradient shine(s * 0.4, s * 0.4, s * 0.5);
+    shine.setColorAt(0, metal.lighter(150));
+    shine.setColorAt(1, metal);
+    p.setBrush(shine);
+    p.drawEllipse(QRectF(s * 0.12, s * 0.16, s * 0.76, s * 0.76));
+    p.setBrush(QColor(250, 248, 235));
+    const QRectF face(s * 0.2, s * 0.24, s * 0.6, s * 0.6);
+    p.drawEllipse(face);
+    p.setPen(QPen(QColor(40, 40, 40), s / 20, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre = face.center();
+    p.drawLine(centre, centre + QPointF(-s * 0.14, -s * 0.1));
+    p.drawLine(centre, centre + QPointF(s * 0.17, -s * 0.14));
+    if (crossed) {
+        p.resetTransform();
+        p.setPen(QPen(QColor(40, 40, 40), s / 10, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(s * 0.12, s * 0.88), QPointF(s * 0.88, s * 0.12));
+    }
+    return pixmap;
+}
+
 } // namespace Emblems

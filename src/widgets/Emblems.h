@@ -17,4 +17,9 @@ QPixmap picture(Picture picture, QSize size);
 // The program's icon: a ledger with a coin.
 QPixmap programIcon(int size);
 
+// An alarm clock with two bells; `tilt` rocks it (-1 left, 0 upright,
+// 1 right) for the ringing animation, and `crossed` strikes it through
+// (the alarm switched off).
+QPixmap alarmClock(int size, int tilt = 0, bool crossed = false);
+
 } // namespace Emblems

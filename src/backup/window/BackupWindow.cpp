@@ -7,6 +7,7 @@
 #include "core/data/stores/RegFlags.h"
 #include "widgets/DialogFrame.h"
 #include "widgets/Hints.h"
+#include "widgets/TellingLabel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
@@ -26,29 +26,6 @@ namespace {
 RegFlags remembered() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::Zaloha)); }
 
 const QString OtherFolder = QStringLiteral("Jiná složka...");
-
-// A picture or a line that tells its text when clicked.
-class TellingLabel : public QLabel
-{
-public:
-    TellingLabel(const QString &text, Prompter &prompter, QWidget *parent)
-        : QLabel(parent), m_text(text), m_prompter(prompter)
-    {
-        setCursor(Qt::PointingHandCursor);
-        Hints::apply(this, QStringLiteral("KLIKNĚTE"));
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        if (event->button() == Qt::LeftButton)
-            m_prompter.message(m_text);
-    }
-
-private:
-    QString m_text;
-    Prompter &m_prompter;
-};
 
 } // namespace
 
@@ -171,6 +148,7 @@ void BackupWindow::addButtons(QWidget *first, QWidget *second)
 QWidget *BackupWindow::clickablePicture(const QString &text, bool warning)
 {
     auto *picture = new TellingLabel(text, m_prompter, this);
+    Hints::apply(picture, QStringLiteral("KLIKNĚTE"));
     picture->setPixmap(style()->standardIcon(warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxQuestion).pixmap(48, 48));
     return picture;
 }
@@ -178,6 +156,7 @@ QWidget *BackupWindow::clickablePicture(const QString &text, bool warning)
 QLabel *BackupWindow::clickableLine(const QString &line, const QString &text)
 {
     auto *label = new TellingLabel(text, m_prompter, this);
+    Hints::apply(label, QStringLiteral("KLIKNĚTE"));
     label->setText(line);
     return label;
 }

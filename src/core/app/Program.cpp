@@ -67,6 +67,8 @@ std::vector<ProgramSession::Step> ProgramSession::steps()
     list.push_back({"THlavni_Formular", [this] {
                         m_mainWindow = m_context.createProgramWindow();
                         m_relay.setTarget(m_mainWindow.get());
+                        if (m_mainWindow)
+                            m_context.attachCompanions(*m_mainWindow);
                     }});
     // The settings dialog joins once it is registered.
     if (m_context.hasWindow(WindowId::Settings))

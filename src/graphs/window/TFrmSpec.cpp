@@ -11,23 +11,18 @@
 #include "core/data/stores/Keys.h"
 #include "core/data/stores/RegFlags.h"
 #include "widgets/DialogFrame.h"
+#include "widgets/RememberedPlace.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-RegFlags placement() { return RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::SpecialFunctions)); }
-} // namespace
 
 TFrmSpec::TFrmSpec(TForm4 &graph, QString kind, Prompter &prompter, const Clock &clock)
     : QDialog(&graph), m_graph(graph), m_kind(std::move(kind)), m_prompter(prompter)
@@ -92,14 +87,7 @@ TFrmSpec::TFrmSpec(TForm4 &graph, QString kind, Prompter &prompter, const Clock 
             [this, menu](const QPoint &at) { menu->popup(mapToGlobal(at)); });
 
     adjustSize();
-    const RegFlags place = placement();
-    const int left = place.read(Key::Placement::Left);
-    const int top = place.read(Key::Placement::Top);
-    if (left != Settings::MissingInteger && top != Settings::MissingInteger) {
-        move(left, top);
-    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    RememberedPlace::restore(*this, QLatin1String(Section::SpecialFunctions));
 }
 
 TFrmSpec::~TFrmSpec()
@@ -156,9 +144,7 @@ void TFrmSpec::closing()
 {
     // The graph window rebuilds its standard chart when it is active again.
     m_closed = true;
-    RegFlags place = placement();
-    place.write(Key::Placement::Left, pos().x());
-    place.write(Key::Placement::Top, pos().y());
+    RememberedPlace::store(*this, QLatin1String(Section::SpecialFunctions));
     RegFlags(QLatin1String(RegistryKey), QLatin1String(Section::RunFrm)).write(Key::Reg::FrmGraf, false);
     try {
         if (m_graph.points().isOpen())

@@ -225,8 +225,7 @@ void TForm3::buildToolbarActions()
     connect(bar.button(ToolbarControl::BtnFiltrace), &QToolButton::toggled, this, &TForm3::setTicksFilter);
     bar.button(ToolbarControl::E1)->setMenu(m_menus->addMenu());
     bar.button(ToolbarControl::MenuNastaveni)->setMenu(m_menus->settingsMenu());
-    // The clock stays enabled, so that its hint shows; a click does nothing
-    // while the alarm clock is missing.
+    // A click on the clock opens the alarm settings.
     onClick(ToolbarControl::BtnHledani, [this] { find(); });
     connect(bar.lamp(), &LedLamp::clicked, this, [this] { hiddenAmount(); });
     connect(bar.clock(), &DigitalClock::clicked, this, [this] {

@@ -35,4 +35,10 @@ std::unique_ptr<ProgramWindow> AppContext::createProgramWindow()
     return m_programWindow ? m_programWindow(*this) : nullptr;
 }
 
+void AppContext::attachCompanions(QWidget &mainWindow) const
+{
+    for (const CompanionFactory &make : m_companions)
+        make(mainWindow);
+}
+
 void AppContext::reset() { *this = AppContext(); }

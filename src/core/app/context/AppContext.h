@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class AppContext;
 class QDialog;
@@ -153,6 +154,13 @@ public:
     // registered.
     std::unique_ptr<QDialog> createWindow(WindowId id, QWidget *parent, const WindowOrders &orders = {}) const;
 
+    // Objects that live beside the main window (the alarm's hidden clock
+    // and tray icon): each maker runs once the main window exists and
+    // parents what it makes to it.
+    using CompanionFactory = std::function<void(QWidget &mainWindow)>;
+    void addMainWindowCompanion(CompanionFactory factory) { m_companions.push_back(std::move(factory)); }
+    void attachCompanions(QWidget &mainWindow) const;
+
     // The main window's maker, registered by the shell.
     void registerProgramWindow(ProgramWindowFactory factory) { m_programWindow = std::move(factory); }
     // A new main window, or null when no shell is registered.
@@ -169,4 +177,5 @@ private:
     };
     std::array<Registration, std::size_t(WindowId::Count)> m_windows;
     ProgramWindowFactory m_programWindow;
+    std::vector<CompanionFactory> m_companions;
 };

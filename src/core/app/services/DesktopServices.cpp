@@ -3,12 +3,15 @@
 #include "core/app/services/ProgramLocator.h"
 #include "core/data/platform/Paths.h"
 
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
+#include <QSoundEffect>
 #include <QUrl>
 
 namespace {
@@ -67,9 +70,49 @@ void DesktopServices::dial(const QString &number, const QString &)
 }
 
 // The alarm's sound arrives with the alarm clock.
-void DesktopServices::playSound(const QString &) {}
+namespace {
+// The one sound effect of the run; it belongs to the application, so it
+// goes before the audio system does.
+QPointer<QSoundEffect> &soundEffect()
+{
+    static QPointer<QSoundEffect> effect;
+    return effect;
+}
+} // namespace
 
-void DesktopServices::stopSound() {}
+void DesktopServices::playSound(const QString &wavFile)
+{
+    if (wavFile.isEmpty() || !QFileInfo(wavFile).isFile()) {
+        QApplication::beep();
+        return;
+    }
+    QPointer<QSoundEffect> &effect = soundEffect();
+    if (!effect) {
+        effect = new QSoundEffect(qApp);
+        // A file the audio system cannot play (no WAV, no sound device)
+        // rings the bell instead; loading goes on in the background.
+        QObject::connect(effect, &QSoundEffect::statusChanged, effect, [raw = effect.data()] {
+            if (raw->status() == QSoundEffect::Error)
+                QApplication::beep();
+        });
+    }
+    const QUrl source = QUrl::fromLocalFile(QFileInfo(wavFile).absoluteFilePath());
+    if (effect->source() != source)
+        effect->setSource(source);
+    else if (effect->status() == QSoundEffect::Error) {
+        QApplication::beep();
+        return;
+    }
+    // A new play replaces one still sounding.
+    effect->stop();
+    effect->play();
+}
+
+void DesktopServices::stopSound()
+{
+    if (QPointer<QSoundEffect> &effect = soundEffect())
+        effect->stop();
+}
 
 void DesktopServices::openHelp(const QString &helpFile)
 {

@@ -55,7 +55,10 @@ void FakePlatformServices::dial(const QString &number, const QString &name)
     calls << QStringLiteral("dial ") + number + QStringLiteral(" ") + name;
 }
 
-void FakePlatformServices::playSound(const QString &wavFile) { calls << QStringLiteral("play ") + wavFile; }
+void FakePlatformServices::playSound(const QString &wavFile)
+{
+    calls << (wavFile.isEmpty() ? QStringLiteral("bell") : QStringLiteral("play ") + wavFile);
+}
 
 void FakePlatformServices::stopSound() { calls << QStringLiteral("stop sound"); }
 

@@ -28,6 +28,9 @@ public:
     virtual bool screenSaverAvailable() = 0;
     virtual void startScreenSaver() = 0;
     virtual void dial(const QString &number, const QString &name) = 0;
+    // Plays a WAV file without waiting, replacing a sound still playing. An
+    // empty name, or a file that cannot be played, rings the desktop's bell
+    // instead, so that an alarm is never silent.
     virtual void playSound(const QString &wavFile) = 0;
     virtual void stopSound() = 0;
     virtual void openHelp(const QString &helpFile) = 0;
@@ -52,7 +55,8 @@ public:
     void stopSound() override;
     void openHelp(const QString &helpFile) override;
 
-    // One line per request, e.g. "launch Volbik.exe", "shutdown", "dial 123".
+    // One line per request, e.g. "launch Volbik.exe", "shutdown", "dial 123",
+    // "play /x/Ding.wav", "bell" (a play without a file), "stop sound".
     QStringList calls;
     LaunchResult nextLaunchResult = LaunchResult::Started;
     ShutdownResult nextShutdownResult{true, {}};

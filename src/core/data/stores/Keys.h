@@ -78,6 +78,8 @@ inline constexpr char Registrace[] = "Registrace";
 inline constexpr char PoziceOkna[] = "PoziceOkna";
 // Where the graph's special functions were last left (Placement::Left, Top).
 inline constexpr char SpecialFunctions[] = "SpecFunkce";
+// Where the calendar was last left (Placement::Left, Top).
+inline constexpr char Calendar[] = "Kalendar";
 // The folder the last backup went to or came from.
 inline constexpr char Zaloha[] = "Zaloha";
 } // namespace Section
