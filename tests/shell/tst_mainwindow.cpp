@@ -13,6 +13,10 @@
 #include "shell/Registration.h"
 #include "shell/look/MainWindowSettings.h"
 #include "shell/look/SettingsFollower.h"
+#include "shell/window/MainBackground.h"
+#include "shell/window/MoveHandle.h"
+#include "widgets/GradientButtonStyle.h"
+#include "widgets/WindowBackground.h"
 #include "core/data/catalogue/Holders.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/PlatformServices.h"
@@ -134,6 +138,12 @@ private slots:
     void trayShowsTheGroupsOfTheSettings();
     void hintWindowsTakeTheirColours_data();
     void hintWindowsTakeTheirColours();
+    void lookFollowsItsKeys();
+    void textureFallsBack();
+    void backgroundPictureMenu();
+    void pictureThatCannotBeRead();
+    void movingMode();
+    void placesFromABiggerScreenAreKeptInside();
 };
 
 void MainWindowTest::startUpCreatesTheObjectsInOrder()
@@ -541,6 +551,9 @@ void MainWindowTest::whatAWrittenKeyAsks_data()
     QTest::newRow("first button's left") << u"But1.L"_s << int(Change::ButtonPlaces);
     QTest::newRow("last button's top") << u"But12.T"_s << int(Change::ButtonPlaces);
     QTest::newRow("no thirteenth button") << u"But13.L"_s << int(Change::None);
+    QTest::newRow("window background") << u"OknoStyl"_s << int(Change::Look);
+    QTest::newRow("background picture") << u"pozadipath"_s << int(Change::Look);
+    QTest::newRow("button gradient") << u"BtnColor1"_s << int(Change::Look);
     QTest::newRow("the folders it writes itself") << u"Directory"_s << int(Change::None);
     QTest::newRow("read at start-up only") << u"HAct"_s << int(Change::None);
     QTest::newRow("empty") << QString() << int(Change::None);
@@ -944,6 +957,148 @@ void MainWindowTest::hintWindowsTakeTheirColours()
     QApplication::setPalette(appBefore);
     QCOMPARE(shown, colour);
     QCOMPARE(widgets, colour);
+}
+
+// The shared window background, the button gradient and the main
+// window's background follow their keys while the window is shown.
+void MainWindowTest::lookFollowsItsKeys()
+{
+    Started run(Started::Keys{{"OknoStyl", "1"}, {"OknoClx", "35"}, {"FrmZobr", "0"}, {"BtnStyl", "3"},
+                              {"BtnColor", "40"}, {"GradientBckg1", "1"}});
+    run.start();
+    QCOMPARE(WindowBackground::shared().isTexture(), false);
+    QCOMPARE(WindowBackground::shared().gradient().style, GradientFill::Style::Vertical);
+    QCOMPARE(WindowBackground::shared().gradient().colourCount(), 35);
+    QVERIFY(GradientButtonStyle::installed());
+    QCOMPARE(GradientButtonStyle::installed()->fill().style, GradientFill::Style::DoppelFlash);
+    QCOMPARE(GradientButtonStyle::installed()->fill().colourCount(), 40);
+    QVERIFY(run.window().background()->surfaceShown());
+
+    IniStore store = settings();
+    store.write(Key::OknoStyl, 2);
+    store.write(Key::OknoClx, 1); // refused: the number stays
+    store.write(Key::BtnStyl, 99); // out of range: the designed style
+    store.write(Key::GradientBckg1, false);
+    QTRY_COMPARE(WindowBackground::shared().gradient().style, GradientFill::Style::Circle);
+    QCOMPARE(WindowBackground::shared().gradient().colourCount(), 100);
+    QCOMPARE(GradientButtonStyle::installed()->fill().style, GradientFill::Style::DoppelFlash);
+    QVERIFY(!run.window().background()->surfaceShown());
+}
+
+void MainWindowTest::textureFallsBack()
+{
+    Started run(Started::Keys{{"FrmZobr", "1"}, {"Textura", "Chybi.bmp"}});
+    run.start();
+    QCOMPARE(run.prompter.messages, QStringList{u"Nedá se otevřít obrázek textury !"_s});
+    QCOMPARE(settings().read(Key::Textura), u"Textura.bmp"_s);
+    QVERIFY(WindowBackground::shared().isTexture());
+    // The write of the fallback is followed without a second message.
+    QTest::qWait(100);
+    QCOMPARE(run.prompter.messages.size(), 1);
+}
+
+void MainWindowTest::backgroundPictureMenu()
+{
+    Started run(Started::Keys{{"GradientBckg1", "0"}, {"PozadiBckg1", "0"}});
+    run.start();
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    const QString file = run.env.path(u"zahrada.jpg"_s);
+    QVERIFY(picture.save(file, "JPG"));
+    QVERIFY(!run.window().background()->hasPicture());
+
+    run.prompter.fileNames = {file};
+    run.window().menus().action(MainCommand::Background, {1})->trigger();
+    QVERIFY(run.window().background()->hasPicture());
+    const IniStore store = settings();
+    QCOMPARE(store.read(Key::PozadiPath), file);
+    QCOMPARE(store.read(Key::PozadiBckg1), true);
+    QCOMPARE(run.prompter.messages.value(0), u"Soubor se bude načítat ze "_s + file + u"\n Cesta Nastavena..."_s);
+
+    run.window().menus().action(MainCommand::Background, {0})->trigger();
+    QVERIFY(!run.window().background()->hasPicture());
+    QCOMPARE(settings().read(Key::PozadiBckg1), false);
+    QCOMPARE(settings().read(Key::PozadiPath), file);
+}
+
+// A picture that cannot be read leaves the bare window and is told once.
+void MainWindowTest::pictureThatCannotBeRead()
+{
+    Started run(Started::Keys{{"GradientBckg1", "0"}, {"PozadiBckg1", "1"}, {"PozadiPath", "/nikde/obrazek.jpg"}});
+    run.start();
+    QVERIFY(!run.window().background()->hasPicture());
+    QCOMPARE(run.prompter.messages.size(), 1);
+    QVERIFY(run.prompter.messages.value(0).contains(u"obrazek.jpg"_s));
+    settings().write(Key::OknoStyl, 4);
+    QTRY_COMPARE(WindowBackground::shared().gradient().style, GradientFill::Style::HorizontalDoppelBar);
+    QCOMPARE(run.prompter.messages.size(), 1);
+}
+
+void MainWindowTest::movingMode()
+{
+    Started run(Started::Keys{{"GradientBckg1", "0"}, {"RychloTl", "1"}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.resize(900, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QAction *entry = window.findChild<QAction *>(u"ManipulaceSPozici1"_s);
+    QVERIFY(entry && entry->isCheckable() && entry->isEnabled());
+    entry->trigger();
+    QVERIFY(window.movingMode());
+    QVERIFY(entry->isChecked());
+    QVERIFY(window.background()->crossHatch());
+    QVERIFY(window.background()->surfaceShown());
+
+    // "Konec" only goes into the handle; the program stays open.
+    QSignalSpy closed(&window, &ProgramWindow::closed);
+    QPushButton *konec = window.quickButton(7);
+    QTest::mouseClick(konec, Qt::LeftButton);
+    QVERIFY(closed.isEmpty());
+    QVERIFY(window.isVisible());
+    MoveHandle *handle = window.moveHandle();
+    QCOMPARE(handle->button(), konec);
+    QCOMPARE(handle->geometry(), konec->geometry().adjusted(-2, -2, 2, 2));
+
+    // Dragging the frame drags the button.
+    const QPoint from = konec->pos();
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(1, 1));
+    QMouseEvent move(QEvent::MouseMove, QPointF(41, 21), handle->mapToGlobal(QPointF(41, 21)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(41, 21));
+    QCOMPARE(konec->pos(), from + QPoint(40, 20));
+    QCOMPARE(handle->geometry(), konec->geometry().adjusted(-2, -2, 2, 2));
+
+    // Another button takes the handle from the first.
+    QTest::mouseClick(window.quickButton(1), Qt::LeftButton);
+    QCOMPARE(handle->button(), window.quickButton(1));
+
+    // Off with GradientBckg1 false: the grid goes and the bare window shows.
+    entry->trigger();
+    QVERIFY(!window.movingMode());
+    QVERIFY(!window.background()->surfaceShown());
+    QVERIFY(!handle->isVisible());
+    QVERIFY(!handle->isEnabled());
+
+    // The moved button comes back at its place after a restart.
+    const QPoint moved = konec->pos();
+    run.session.reset();
+    run.start();
+    QCOMPARE(run.window().quickButton(7)->pos(), moved);
+}
+
+void MainWindowTest::placesFromABiggerScreenAreKeptInside()
+{
+    Started run(Started::Keys{{"But3.L", "5000"}, {"But3.T", "3000"}, {"RychloTl", "1"}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(window.isMaximized());
+    QTRY_VERIFY(window.centralWidget()->rect().contains(window.quickButton(3)->geometry()));
+    // A button already inside stays where it was.
+    QCOMPARE(window.quickButton(7)->pos(), QPoint(settings().read(Key::butLeft(7)), settings().read(Key::butTop(7))));
 }
 
 QTEST_MAIN(MainWindowTest)

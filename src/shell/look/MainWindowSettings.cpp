@@ -41,7 +41,13 @@ MainWindowSettings::Change MainWindowSettings::changeOf(const QString &key)
                       is(Key::DatabazeUzv2) || is(Key::RychloTl) || is(Key::RAdrTel) || is(Key::Esp) ||
                       is(Key::Voda) || is(Key::Elekt) || is(Key::Plyn) || is(Key::X) || is(Key::StatusBar1) ||
                       is(Key::TlPr) || is(Key::TrayIcon1);
-    return look ? Change::Look : Change::None;
+    // The gradients and pictures of the look.
+    const bool appearance = is(Key::BtnStyl) || is(Key::BtnColor) || is(Key::BtnColor1) || is(Key::BtnColor2) ||
+                            is(Key::OknoCl1) || is(Key::OknoCl2) || is(Key::OknoClx) || is(Key::OknoStyl) ||
+                            is(Key::FrmZobr) || is(Key::Textura) || is(Key::GradientBckg1) ||
+                            is(Key::BkgStartColor) || is(Key::BkgEndColor) || is(Key::BckgColors) ||
+                            is(Key::PozadiBckg1) || is(Key::PozadiPath);
+    return look || appearance ? Change::Look : Change::None;
 }
 
 namespace MainWindowStore {

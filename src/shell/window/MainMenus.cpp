@@ -83,7 +83,14 @@ void MainMenus::run(MainCommand command, const MenuArgs &args)
     case MainCommand::AreaCodes: m_commands.openAreaCodes(); break;
     case MainCommand::Settings: m_commands.openSettings(); break;
     case MainCommand::ItemNames: m_commands.openItemNames(args.a); break;
-    case MainCommand::Background: break; // comes with the window's appearance
+    case MainCommand::Background:
+        if (m_handlers.background)
+            m_handlers.background(args.a);
+        break;
+    case MainCommand::MovingMode:
+        if (m_handlers.moving)
+            m_handlers.moving(action(MainCommand::MovingMode)->isChecked());
+        break;
     }
 }
 
@@ -354,11 +361,8 @@ void MainMenus::buildSettingsMenu()
     addEntry(nastaveni, opening(QStringLiteral("Aktivovat &budík"), QStringLiteral("Budik1"), WindowId::Alarm));
     QMenu *background = addSubmenu(nastaveni, QStringLiteral("Nastav obrázk&ové pozadí"), {},
                                    QStringLiteral("NastavObrazkovePozadi1"));
-    // The background picture comes with the window's appearance.
-    const auto notYet = [] { return false; };
-    addEntry(background, entry(QStringLiteral("Žá&dné"), {}, QStringLiteral("PoZadne"), MainCommand::Background, {0}, notYet));
-    addEntry(background,
-             entry(QStringLiteral("&Otevřít..."), {}, QStringLiteral("APoVlastni1"), MainCommand::Background, {1}, notYet));
+    addEntry(background, entry(QStringLiteral("Žá&dné"), {}, QStringLiteral("PoZadne"), MainCommand::Background, {0}));
+    addEntry(background, entry(QStringLiteral("&Otevřít..."), {}, QStringLiteral("APoVlastni1"), MainCommand::Background, {1}));
     QMenu *backup = addSubmenu(nastaveni, QStringLiteral("Zálohová&ní"), {}, QStringLiteral("Zalohovani1"));
     addEntry(backup, opening(QStringLiteral("Zálohovat d&atabáze"), QStringLiteral("ZalohovatDatabaze1"), WindowId::Backup));
     addEntry(backup, opening(QStringLiteral("O&tevření zálohy z A:"), QStringLiteral("OtevreniZalohy1"), WindowId::OpenBackup));
@@ -415,8 +419,7 @@ void MainMenus::buildPopup()
     moving.hint = QStringLiteral("Ativovat přesunutí tlačítek");
     moving.objectName = QStringLiteral("ManipulaceSPozici1");
     moving.checkable = true;
-    // Moving the buttons comes with the window's appearance.
-    moving.available = [] { return false; };
+    moving.command = int(MainCommand::MovingMode);
     addEntry(popup, moving);
     addEntry(popup, entry(QStringLiteral("Přesunout na střed okna"), QStringLiteral("Přesunout tlačítka na střed okna"),
                           QStringLiteral("PresunoutNaStred1"), MainCommand::CentreButtons));

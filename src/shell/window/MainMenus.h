@@ -39,7 +39,8 @@ enum class MainCommand {
     AreaCodes,
     Settings,
     ItemNames,           // a: group
-    Background,          // the background picture, with the window's appearance
+    Background,          // a: 0 "Žádné", 1 "Otevřít..." (the background picture)
+    MovingMode,          // popup "Manipulace s pozicí tlačítkek"
 };
 
 // The main window's menus by name.
@@ -66,6 +67,8 @@ public:
         std::function<void()> tips;    // "&Pracovní Tipy..."
         std::function<void()> restore; // tray "Zobrazení"
         std::function<void()> centre;  // popup "Přesunout na střed okna"
+        std::function<void(int)> background; // 0 no picture, 1 choose one
+        std::function<void(bool)> moving;    // the moving mode on or off
         // Whether the months (0), group 1 (1) or group 2 (2) are shown now;
         // the tray menu asks each time it opens.
         std::function<bool(int)> tableGroupShown;

@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 // The width the centred places were laid out for, before the window is shown.
 constexpr int DesignedClientWidth = 551;
@@ -47,4 +49,14 @@ void QuickButtonPanel::setShown(const std::array<bool, QuickButtons::Count> &sho
 {
     for (int n = 1; n <= QuickButtons::Count; ++n)
         button(n)->setVisible(shown[std::size_t(n - 1)]);
+}
+
+void QuickButtonPanel::keepWithin(QSize area)
+{
+    for (QPushButton *button : m_buttons) {
+        const int left = std::clamp(button->x(), 0, std::max(0, area.width() - button->width()));
+        const int top = std::clamp(button->y(), 0, std::max(0, area.height() - button->height()));
+        if (left != button->x() || top != button->y())
+            button->move(left, top);
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <array>
 
 class QPushButton;
@@ -26,6 +27,8 @@ public:
     void moveTo(const std::array<QPoint, QuickButtons::Count> &places);
     // The centred places for the client area's width.
     void placeInCentre();
+    // Every button that reaches outside an area of this size is moved in.
+    void keepWithin(QSize area);
     void setShown(const std::array<bool, QuickButtons::Count> &shown);
 
 signals:

@@ -13,11 +13,15 @@
 #include "core/app/dialogs/TInfoBox.h"
 #include "core/app/dialogs/TSporic.h"
 #include "shell/window/HelpFile.h"
+#include "shell/window/MainBackground.h"
 #include "shell/window/MainMenus.h"
+#include "shell/window/MoveHandle.h"
+#include "shell/window/ProgramLook.h"
 #include "shell/window/QuickButtonPanel.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/PlatformServices.h"
+#include "core/data/platform/Prompter.h"
 #include "core/data/stores/Keys.h"
 #include "shell/look/SettingsFollower.h"
 #include "core/app/Program.h"
@@ -25,13 +29,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
@@ -40,23 +44,6 @@
 namespace {
 
 QString settingsPath() { return Paths::inProgramFolder(QLatin1String(FileName::Settings)); }
-
-// The client area: the window's popup menu opens on it.
-class ClientArea final : public QWidget
-{
-public:
-    ClientArea(QMenu *popup, QWidget *parent) : QWidget(parent), m_popup(popup) {}
-
-protected:
-    void contextMenuEvent(QContextMenuEvent *event) override
-    {
-        if (m_popup)
-            m_popup->popup(event->globalPos());
-    }
-
-private:
-    QMenu *m_popup;
-};
 
 } // namespace
 
@@ -87,10 +74,16 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     handlers.tips = [this] { showTips(); };
     handlers.restore = [this] { restoreFromTray(); };
     handlers.centre = [this] { placeButtonsInCentre(); };
+    handlers.background = [this](int which) {
+        if (which == 0)
+            m_look->noPicture(*m_client);
+        else
+            m_look->choosePicture(*m_client);
+    };
+    handlers.moving = [this](bool on) { setMovingMode(on); };
     handlers.tableGroupShown = [this](int which) { return tableGroupShown(which); };
     m_menus = new MainMenus(*this, *m_commands, *m_captions, std::move(handlers));
-    m_client = new ClientArea(m_menus->menu(MainMenu::Popup), this);
-    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client = new MainBackground(m_menus->menu(MainMenu::Popup), this);
     setCentralWidget(m_client);
 
     buildClientArea();
@@ -111,6 +104,7 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     // The settings file of the program folder is read from here on.
     m_settings = IniStore(settingsPath(), QLatin1String(Section::Nastaveni));
     MainWindowStore::writeFolders(m_settings, settingsPath(), Paths::programFolder());
+    m_look = std::make_unique<ProgramLook>(m_settings, m_context.prompter ? *m_context.prompter : Prompter::global());
 
     applySettings(true); // the buttons start at their stored places
 
@@ -145,6 +139,7 @@ void THlavni_Formular::buildClientArea()
     m_client->setContextMenuPolicy(Qt::DefaultContextMenu);
     m_buttons = new QuickButtonPanel(m_client);
     connect(m_buttons, &QuickButtonPanel::clicked, this, &THlavni_Formular::quickButtonClicked);
+    m_handle = new MoveHandle(m_client);
 }
 
 void THlavni_Formular::buildStatusBar()
@@ -227,6 +222,8 @@ void THlavni_Formular::applySettings(bool placesToo)
     // The status bar and the screen-saver buttons of the title bar.
     statusBar()->setVisible(m_start.statusBar);
     m_titleButtons->setVisible(m_start.titleBarSavers);
+    // The backgrounds, the window background and the button gradient.
+    m_look->apply(Appearance::read(m_settings), *m_client);
     m_menus->refreshEnabled();
     // The tray icon is set at the first paint; later it follows its switch,
     // unless the window waits in the tray to be brought back.
@@ -327,7 +324,25 @@ void THlavni_Formular::restoreFromTray()
     m_tray->setVisible(m_settings.read(Key::TrayIcon1));
 }
 
-void THlavni_Formular::placeButtonsInCentre() { m_buttons->placeInCentre(); }
+void THlavni_Formular::placeButtonsInCentre()
+{
+    m_buttons->placeInCentre();
+    if (m_handle->button())
+        m_handle->attach(m_handle->button());
+}
+
+void THlavni_Formular::setMovingMode(bool on)
+{
+    m_moving = on;
+    if (QAction *entry = m_menus->action(MainCommand::MovingMode))
+        entry->setChecked(on);
+    m_handle->detach();
+    m_handle->setEnabled(on);
+    // The grid shows while buttons are moved; afterwards the surface shows
+    // only as its switch says.
+    m_client->setCrossHatch(on);
+    m_client->setSurface(on || m_settings.read(Key::GradientBckg1));
+}
 
 void THlavni_Formular::systemScreenSaver()
 {
@@ -364,6 +379,11 @@ void THlavni_Formular::shutdownComputer()
 
 void THlavni_Formular::quickButtonClicked(int n)
 {
+    // Moving the buttons: a click only takes the button into the handle.
+    if (m_moving) {
+        m_handle->attach(quickButton(n));
+        return;
+    }
     using QuickButtons::Command;
     switch (QuickButtons::button(n).command) {
     case Command::SystemScreenSaver: systemScreenSaver(); break;
@@ -414,6 +434,20 @@ void THlavni_Formular::changeEvent(QEvent *event)
         m_menus->action(MainCommand::Restore)->setVisible(true);
         hide();
     }
+}
+
+void THlavni_Formular::resizeEvent(QResizeEvent *event)
+{
+    ProgramWindow::resizeEvent(event);
+    // Places stored on a bigger screen are pulled inside. The area is what
+    // the maximised window shows on this screen, so that a passing small
+    // size (before the window is maximised) moves nothing.
+    QSize area = m_client->size();
+    if (const QScreen *shown = screen()) {
+        const QSize around = frameGeometry().size() - m_client->size();
+        area = area.expandedTo(shown->availableGeometry().size() - around);
+    }
+    m_buttons->keepWithin(area);
 }
 
 void THlavni_Formular::paintEvent(QPaintEvent *event)

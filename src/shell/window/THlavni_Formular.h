@@ -8,7 +8,10 @@
 #include <array>
 #include <memory>
 
+class MainBackground;
 class MainCommands;
+class MoveHandle;
+class ProgramLook;
 class MainMenus;
 class MenuCaptions;
 class QLabel;
@@ -70,6 +73,12 @@ public:
     void showTips();
     void restoreFromTray();
     void placeButtonsInCentre();
+    // "Manipulace s pozicí tlačítkek": while on, a quick button's click
+    // takes it into the move handle instead of running its command.
+    void setMovingMode(bool on);
+    bool movingMode() const { return m_moving; }
+    MainBackground *background() const { return m_client; }
+    MoveHandle *moveHandle() const { return m_handle; }
     void systemScreenSaver();
     void ownScreenSaver();
     void shutdownComputer();
@@ -77,6 +86,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -101,7 +111,10 @@ private:
     std::unique_ptr<MenuCaptions> m_captions;
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus = nullptr;
-    QWidget *m_client = nullptr;
+    MainBackground *m_client = nullptr;
+    MoveHandle *m_handle = nullptr;
+    std::unique_ptr<ProgramLook> m_look;
+    bool m_moving = false;
     QuickButtonPanel *m_buttons = nullptr;
     std::array<QLabel *, 2> m_panels{};
     QWidget *m_titleButtons = nullptr;
