@@ -61,6 +61,8 @@ public:
         y1 = std::max(y1, 0);
         x2 = std::min(x2, m_image.width());
         y2 = std::min(y2, m_image.height());
+        if (x1 >= x2 || y1 >= y2)
+            return; // wholly outside the picture
         for (int y = y1; y < y2; ++y) {
             auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
             std::fill(row + x1, row + x2, colour);

@@ -283,6 +283,31 @@ private slots:
         paintTexture(painter, QRect(0, 0, 250, 90), QImage());
     }
 
+    // Every style draws any size whole, with one or three segments and the
+    // fewest or most colours: shapes that fall outside the picture are cut.
+    void everyStyleDrawsAnySize_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QSize>("size");
+        for (int style = 0; style < GradientFill::StyleCount; ++style)
+            for (const QSize size : {QSize(1, 1), QSize(2, 3), QSize(7, 5), QSize(300, 20), QSize(20, 300), QSize(1920, 40)})
+                QTest::addRow("style %d, %dx%d", style, size.width(), size.height()) << style << size;
+        // A full screen, where the later segments' bands start past the edge.
+        QTest::newRow("Vertical, full screen") << int(Style::Vertical) << QSize(1920, 1080);
+        QTest::newRow("LeftBottom, full screen") << int(Style::LeftBottom) << QSize(1920, 1080);
+    }
+    void everyStyleDrawsAnySize()
+    {
+        QFETCH(int, style);
+        QFETCH(QSize, size);
+        for (const QStringList &between : {QStringList{}, QStringList{u"clRed"_s, u"$00FF8000"_s}})
+            for (int count : {2, 255}) {
+                const QImage image = gradient(Style(style), Black, White, count, between).draw(size);
+                QCOMPARE(image.size(), size);
+                QCOMPARE(image.pixel(0, 0) >> 24, 0xFFu);
+            }
+    }
+
     // The kept picture is drawn again only for a new size or gradient.
     void keptPicture()
     {
