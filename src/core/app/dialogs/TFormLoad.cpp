@@ -1,6 +1,7 @@
 #include "core/app/dialogs/TFormLoad.h"
 
 #include "widgets/Emblems.h"
+#include "widgets/GradientPanel.h"
 #include "widgets/Label3D.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,12 @@ TFormLoad::TFormLoad(const QString &version, int steps)
     setObjectName(QStringLiteral("FormLoad"));
     setFixedSize(264, 167);
 
-    auto *panel = new QFrame(this);
+    // Blue through orange-blue to white, as the loading window was drawn.
+    GradientFill background;
+    background.beginColour = 0xFF0000;
+    background.coloursBetween = {QStringLiteral("$00FF8000")};
+    background.endColour = 0xFFFFFF;
+    auto *panel = new GradientPanel(background, this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setGeometry(0, 0, 264, 167);
