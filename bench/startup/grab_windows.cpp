@@ -105,6 +105,11 @@ int main(int argc, char **argv)
     THlavni_Formular &window = *THlavni_Formular::of(session);
     window.resize(1024, 700);
     save(window, "main");
+    // The moving mode, with "Konec" in the move handle.
+    window.setMovingMode(true);
+    window.quickButton(7)->click();
+    save(window, "main_moving");
+    window.setMovingMode(false);
     QMenu *months = window.menus().menu(MainMenu::Months);
     months->popup(window.mapToGlobal(QPoint(40, 20)));
     save(*months, "menu_databaze");
