@@ -32,6 +32,7 @@
 #include "core/app/dialogs/TInfoBox.h"
 #include "core/app/dialogs/TSporic.h"
 #include "shell/window/MainMenus.h"
+#include "shell/window/StartMenu.h"
 #include "shell/window/THlavni_Formular.h"
 #include "core/data/platform/Paths.h"
 #include "core/data/platform/ProgramFolder.h"
@@ -110,6 +111,10 @@ int main(int argc, char **argv)
     window.quickButton(7)->click();
     save(window, "main_moving");
     window.setMovingMode(false);
+    window.startMenu().pointerOverStrip();
+    window.startMenu().open();
+    save(window, "main_start_menu");
+    window.startMenu().cancel();
     QMenu *months = window.menus().menu(MainMenu::Months);
     months->popup(window.mapToGlobal(QPoint(40, 20)));
     save(*months, "menu_databaze");

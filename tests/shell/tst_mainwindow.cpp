@@ -15,6 +15,7 @@
 #include "shell/look/SettingsFollower.h"
 #include "shell/window/MainBackground.h"
 #include "shell/window/MoveHandle.h"
+#include "shell/window/StartMenu.h"
 #include "widgets/GradientButtonStyle.h"
 #include "widgets/WindowBackground.h"
 #include "core/data/catalogue/Holders.h"
@@ -144,6 +145,7 @@ private slots:
     void pictureThatCannotBeRead();
     void movingMode();
     void placesFromABiggerScreenAreKeptInside();
+    void startMenu();
 };
 
 void MainWindowTest::startUpCreatesTheObjectsInOrder()
@@ -1099,6 +1101,52 @@ void MainWindowTest::placesFromABiggerScreenAreKeptInside()
     QTRY_VERIFY(window.centralWidget()->rect().contains(window.quickButton(3)->geometry()));
     // A button already inside stays where it was.
     QCOMPARE(window.quickButton(7)->pos(), QPoint(settings().read(Key::butLeft(7)), settings().read(Key::butTop(7))));
+}
+
+void MainWindowTest::startMenu()
+{
+    Started run(Started::Keys{{"DatabazeMesic", "1"}, {"DatabazeUzv", "1"}, {"DatabazeUzv2", "0"},
+                              {"GradientBckg1", "0"}, {"StatusBar1", "1"}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    window.resize(900, 640);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    StartMenu &start = window.startMenu();
+    QWidget *area = window.centralWidget();
+    QTRY_COMPARE(start.strip()->geometry(), QRect(0, area->height() - 22, area->width(), 22));
+    QCOMPARE(start.button()->pos(), QPoint(0, area->height() - 49));
+    QCOMPARE(start.menu()->pos(), QPoint(0, area->height() - 316));
+    QCOMPARE(start.menu()->size(), QSize(165, 268));
+    QVERIFY(!start.button()->isVisible());
+    QVERIFY(!start.menu()->isVisible());
+
+    // The mouse over the status bar shows "Menu"; over the background it goes.
+    QTest::mouseMove(window.statusBar(), QPoint(5, 5));
+    QTRY_VERIFY(start.button()->isVisible());
+    QCOMPARE(start.button()->text(), u"Menu"_s);
+    QVERIFY(start.button()->font().bold());
+    QTest::mouseMove(area, QPoint(860, 400));
+    QTRY_VERIFY(!start.button()->isVisible());
+
+    // "Menu" opens the menu with the groups' captions; group 2 is hidden.
+    start.pointerOverStrip();
+    QTest::mouseClick(start.button(), Qt::LeftButton);
+    QVERIFY(start.menu()->isVisible());
+    QCOMPARE(start.entry(2)->text(), window.quickButton(4)->text());
+    QCOMPARE(start.entry(0)->text(), u"Databáze"_s);
+    for (int i : {0, 1, 2, 3, 6})
+        QVERIFY2(start.entry(i)->isVisible(), qPrintable(QString::number(i)));
+    QVERIFY(!start.entry(4)->isVisible());
+    QVERIFY(!start.entry(5)->isVisible());
+    // A click on the background closes it; "Storno" closes it with the button.
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(860, 400));
+    QVERIFY(!start.menu()->isVisible());
+    QVERIFY(start.button()->isVisible());
+    start.open();
+    QTest::mouseClick(start.entry(6), Qt::LeftButton);
+    QVERIFY(!start.menu()->isVisible());
+    QVERIFY(!start.button()->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -17,6 +17,7 @@
 #include "shell/window/MainMenus.h"
 #include "shell/window/MoveHandle.h"
 #include "shell/window/ProgramLook.h"
+#include "shell/window/StartMenu.h"
 #include "shell/window/QuickButtonPanel.h"
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/platform/Paths.h"
@@ -140,6 +141,11 @@ void THlavni_Formular::buildClientArea()
     m_buttons = new QuickButtonPanel(m_client);
     connect(m_buttons, &QuickButtonPanel::clicked, this, &THlavni_Formular::quickButtonClicked);
     m_handle = new MoveHandle(m_client);
+    m_startMenu = new StartMenu(*m_client,
+                                {m_menus->menu(MainMenu::DropMonths), m_menus->menu(MainMenu::DropMonthGraphs),
+                                 m_menus->menu(MainMenu::DropGroup1), m_menus->menu(MainMenu::DropGroup1Graphs),
+                                 m_menus->menu(MainMenu::DropGroup2), m_menus->menu(MainMenu::DropGroup2Graphs)},
+                                [this](int group) { return quickButton(group == 1 ? 4 : 9)->text(); });
 }
 
 void THlavni_Formular::buildStatusBar()
@@ -158,6 +164,10 @@ void THlavni_Formular::buildStatusBar()
     bar->addWidget(name);
     bar->addWidget(hint, 1);
     m_panels = {name, hint};
+    // The mouse over the status bar shows the start button.
+    m_startMenu->watchAsStrip(bar);
+    m_startMenu->watchAsStrip(name);
+    m_startMenu->watchAsStrip(hint);
 }
 
 void THlavni_Formular::buildTitleBarButtons()
@@ -209,6 +219,7 @@ void THlavni_Formular::applySettings(bool placesToo)
     m_menus->setShown(MainMenu::Months, m_start.months);
     m_menus->setShown(MainMenu::Group1, m_start.group1);
     m_menus->setShown(MainMenu::Group2, m_start.group2);
+    m_startMenu->setShown(m_start.months, m_start.group1, m_start.group2);
     // The quick buttons, and their places when those were read anew.
     CoRychloTl(m_start.quickButtons);
     if (placesToo)

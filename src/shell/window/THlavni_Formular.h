@@ -12,6 +12,7 @@ class MainBackground;
 class MainCommands;
 class MoveHandle;
 class ProgramLook;
+class StartMenu;
 class MainMenus;
 class MenuCaptions;
 class QLabel;
@@ -79,6 +80,7 @@ public:
     bool movingMode() const { return m_moving; }
     MainBackground *background() const { return m_client; }
     MoveHandle *moveHandle() const { return m_handle; }
+    StartMenu &startMenu() const { return *m_startMenu; }
     void systemScreenSaver();
     void ownScreenSaver();
     void shutdownComputer();
@@ -113,6 +115,7 @@ private:
     MainMenus *m_menus = nullptr;
     MainBackground *m_client = nullptr;
     MoveHandle *m_handle = nullptr;
+    StartMenu *m_startMenu = nullptr;
     std::unique_ptr<ProgramLook> m_look;
     bool m_moving = false;
     QuickButtonPanel *m_buttons = nullptr;
