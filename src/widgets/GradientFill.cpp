@@ -49,7 +49,9 @@ public:
     void fillAll(QRgb colour) { m_image.fill(colour); }
 
     // left, top, width, height; a negative width or height extends the
-    // rectangle to the left or upwards.
+    // rectangle to the left or upwards. The fill is held back until the next
+    // shape: only what that one leaves visible is painted, which is the same
+    // picture (the next paints over the rest) in a fraction of the time.
     void fill(int left, int top, int width, int height, QRgb colour)
     {
         int x1 = left, x2 = left + width, y1 = top, y2 = top + height;
@@ -57,21 +59,25 @@ public:
             std::swap(x1, x2);
         if (y2 < y1)
             std::swap(y1, y2);
-        x1 = std::max(x1, 0);
-        y1 = std::max(y1, 0);
-        x2 = std::min(x2, m_image.width());
-        y2 = std::min(y2, m_image.height());
-        if (x1 >= x2 || y1 >= y2)
+        const Box box{std::max(x1, 0), std::max(y1, 0), std::min(x2, m_image.width()), std::min(y2, m_image.height())};
+        if (box.empty())
             return; // wholly outside the picture
-        for (int y = y1; y < y2; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-            std::fill(row + x1, row + x2, colour);
-        }
+        paintPending(box);
+        m_pending = box;
+        m_pendingColour = colour;
+        m_hasPending = true;
+    }
+
+    // Paints the fill held back; call before any other shape and at the end.
+    void flush()
+    {
+        paintPending(Box{});
     }
 
     // A one-pixel line from (x1, y1) up to, not including, (x2, y2).
     void line(int x1, int y1, int x2, int y2, QRgb colour)
     {
+        flush();
         const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
         const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
         const int width = m_image.width(), height = m_image.height();
@@ -115,6 +121,7 @@ public:
             std::swap(y1, y2);
         if (x2 - x1 < 1 || y2 - y1 < 1)
             return;
+        flush();
         if (!m_painter.isActive()) {
             m_painter.begin(&m_image);
             m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -126,13 +133,53 @@ public:
 
     void finish()
     {
+        flush();
         if (m_painter.isActive())
             m_painter.end();
     }
 
 private:
+    // A rectangle from (x1, y1) up to, not including, (x2, y2).
+    struct Box
+    {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        bool empty() const { return x1 >= x2 || y1 >= y2; }
+    };
+
+    void paintBox(const Box &box, QRgb colour)
+    {
+        if (box.empty())
+            return;
+        for (int y = box.y1; y < box.y2; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            std::fill(row + box.x1, row + box.x2, colour);
+        }
+    }
+
+    // The fill held back, less what `next` will cover.
+    void paintPending(const Box &next)
+    {
+        if (!m_hasPending)
+            return;
+        m_hasPending = false;
+        const Box &a = m_pending;
+        const Box cut{std::max(a.x1, next.x1), std::max(a.y1, next.y1), std::min(a.x2, next.x2),
+                      std::min(a.y2, next.y2)};
+        if (cut.empty()) {
+            paintBox(a, m_pendingColour);
+            return;
+        }
+        paintBox(Box{a.x1, a.y1, a.x2, cut.y1}, m_pendingColour);   // above
+        paintBox(Box{a.x1, cut.y2, a.x2, a.y2}, m_pendingColour);   // below
+        paintBox(Box{a.x1, cut.y1, cut.x1, cut.y2}, m_pendingColour); // left
+        paintBox(Box{cut.x2, cut.y1, a.x2, cut.y2}, m_pendingColour); // right
+    }
+
     QImage m_image;
     QPainter m_painter;
+    Box m_pending;
+    QRgb m_pendingColour = 0;
+    bool m_hasPending = false;
 };
 
 // One component of step n between a and b, never 0.
