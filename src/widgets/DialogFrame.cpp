@@ -1,13 +1,12 @@
 #include "widgets/DialogFrame.h"
 
+#include "widgets/CaptionBand.h"
 #include "widgets/Hints.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QDialog>
 #include <QEvent>
-#include <QLabel>
-#include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -19,45 +18,6 @@ DialogFrame::BackgroundPainter &backgroundPainter()
     static DialogFrame::BackgroundPainter painter;
     return painter;
 }
-
-// The title on its band; it follows the dialog's title as it changes.
-class CaptionBand : public QLabel
-{
-public:
-    CaptionBand(QDialog *dialog, bool gradient, QColor colour)
-        : QLabel(dialog->windowTitle(), dialog), m_gradient(gradient), m_colour(colour)
-    {
-        setObjectName(QStringLiteral("CaptionBand"));
-        QFont bold = font();
-        bold.setBold(true);
-        setFont(bold);
-        setContentsMargins(6, 2, 6, 2);
-        QPalette colours = palette();
-        colours.setColor(QPalette::WindowText, m_gradient ? QColor(Qt::white) : palette().color(QPalette::WindowText));
-        setPalette(colours);
-        connect(dialog, &QWidget::windowTitleChanged, this, &QLabel::setText);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QPainter painter(this);
-        if (m_gradient) {
-            QLinearGradient band(rect().topLeft(), rect().topRight());
-            band.setColorAt(0, m_colour);
-            band.setColorAt(1, palette().color(QPalette::Window));
-            painter.fillRect(rect(), band);
-        } else {
-            painter.fillRect(rect(), palette().color(QPalette::Mid));
-        }
-        painter.end();
-        QLabel::paintEvent(event);
-    }
-
-private:
-    bool m_gradient;
-    QColor m_colour;
-};
 
 } // namespace
 

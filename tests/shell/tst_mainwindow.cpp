@@ -16,6 +16,7 @@
 #include "shell/window/MainBackground.h"
 #include "shell/window/MoveHandle.h"
 #include "shell/window/StartMenu.h"
+#include "widgets/CaptionBand.h"
 #include "widgets/GradientButtonStyle.h"
 #include "widgets/WindowBackground.h"
 #include "core/data/catalogue/Holders.h"
@@ -985,6 +986,15 @@ void MainWindowTest::lookFollowsItsKeys()
     QCOMPARE(WindowBackground::shared().gradient().colourCount(), 100);
     QCOMPARE(GradientButtonStyle::installed()->fill().style, GradientFill::Style::DoppelFlash);
     QVERIFY(!run.window().background()->surfaceShown());
+
+    // The caption band follows the title-bar gradient and the title.
+    store.write(Key::GradientCaption1, true);
+    store.write(Key::GradientColor, 0x0000FF);
+    QTRY_COMPARE(run.window().captionBand()->colour(), QColor(255, 0, 0));
+    QVERIFY(run.window().captionBand()->isVisibleTo(&run.window()));
+    QCOMPARE(run.window().captionBand()->text(), u"Rozvahon 5.6"_s);
+    store.write(Key::GradientCaption1, false);
+    QTRY_VERIFY(!run.window().captionBand()->isVisibleTo(&run.window()));
 }
 
 void MainWindowTest::textureFallsBack()
@@ -1113,7 +1123,7 @@ void MainWindowTest::startMenu()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     StartMenu &start = window.startMenu();
-    QWidget *area = window.centralWidget();
+    QWidget *area = window.background();
     QTRY_COMPARE(start.strip()->geometry(), QRect(0, area->height() - 22, area->width(), 22));
     QCOMPARE(start.button()->pos(), QPoint(0, area->height() - 49));
     QCOMPARE(start.menu()->pos(), QPoint(0, area->height() - 316));

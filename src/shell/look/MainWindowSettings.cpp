@@ -46,7 +46,8 @@ MainWindowSettings::Change MainWindowSettings::changeOf(const QString &key)
                             is(Key::OknoCl1) || is(Key::OknoCl2) || is(Key::OknoClx) || is(Key::OknoStyl) ||
                             is(Key::FrmZobr) || is(Key::Textura) || is(Key::GradientBckg1) ||
                             is(Key::BkgStartColor) || is(Key::BkgEndColor) || is(Key::BckgColors) ||
-                            is(Key::PozadiBckg1) || is(Key::PozadiPath);
+                            is(Key::PozadiBckg1) || is(Key::PozadiPath) || is(Key::GradientCaption1) ||
+                            is(Key::GradientColor);
     return look || appearance ? Change::Look : Change::None;
 }
 

@@ -6,6 +6,7 @@
 #include "core/app/commands/OpenWindowGuard.h"
 #include "core/app/commands/PreviousYearNames.h"
 #include "core/app/commands/ShutdownCommand.h"
+#include "core/app/dialogs/ProgramCaption.h"
 #include "core/app/dialogs/TForm25.h"
 #include "core/app/dialogs/TForm45.h"
 #include "core/app/dialogs/TFrmHeslo.h"
@@ -26,6 +27,7 @@
 #include "core/data/stores/Keys.h"
 #include "shell/look/SettingsFollower.h"
 #include "core/app/Program.h"
+#include "widgets/CaptionBand.h"
 #include "widgets/Emblems.h"
 
 #include <QApplication>
@@ -41,6 +43,7 @@
 #include <QStatusTipEvent>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -84,8 +87,18 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     handlers.moving = [this](bool on) { setMovingMode(on); };
     handlers.tableGroupShown = [this](int which) { return tableGroupShown(which); };
     m_menus = new MainMenus(*this, *m_commands, *m_captions, std::move(handlers));
-    m_client = new MainBackground(m_menus->menu(MainMenu::Popup), this);
-    setCentralWidget(m_client);
+    // The caption band over the client area carries the title-bar gradient.
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Klient"));
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_caption = new CaptionBand(this, true, QColor(Qt::blue), central);
+    m_caption->hide();
+    column->addWidget(m_caption);
+    m_client = new MainBackground(m_menus->menu(MainMenu::Popup), central);
+    column->addWidget(m_client, 1);
+    setCentralWidget(central);
 
     buildClientArea();
     buildStatusBar();
@@ -233,6 +246,11 @@ void THlavni_Formular::applySettings(bool placesToo)
     // The status bar and the screen-saver buttons of the title bar.
     statusBar()->setVisible(m_start.statusBar);
     m_titleButtons->setVisible(m_start.titleBarSavers);
+    // The title-bar gradient's band.
+    const QColor caption = programCaptionColour();
+    m_caption->setVisible(caption.isValid());
+    if (caption.isValid())
+        m_caption->setGradient(true, caption);
     // The backgrounds, the window background and the button gradient.
     m_look->apply(Appearance::read(m_settings), *m_client);
     m_menus->refreshEnabled();
@@ -453,11 +471,15 @@ void THlavni_Formular::resizeEvent(QResizeEvent *event)
     // Places stored on a bigger screen are pulled inside. The area is what
     // the maximised window shows on this screen, so that a passing small
     // size (before the window is maximised) moves nothing.
-    QSize area = m_client->size();
+    // The central widget has its new size by now; the background inside it
+    // follows with its layout.
+    QSize area = centralWidget()->size();
     if (const QScreen *shown = screen()) {
-        const QSize around = frameGeometry().size() - m_client->size();
+        const QSize around = frameGeometry().size() - centralWidget()->size();
         area = area.expandedTo(shown->availableGeometry().size() - around);
     }
+    if (m_caption->isVisibleTo(this))
+        area.rheight() -= m_caption->sizeHint().height();
     m_buttons->keepWithin(area);
 }
 

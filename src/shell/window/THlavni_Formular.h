@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class CaptionBand;
 class MainBackground;
 class MainCommands;
 class MoveHandle;
@@ -81,6 +82,7 @@ public:
     MainBackground *background() const { return m_client; }
     MoveHandle *moveHandle() const { return m_handle; }
     StartMenu &startMenu() const { return *m_startMenu; }
+    CaptionBand *captionBand() const { return m_caption; }
     void systemScreenSaver();
     void ownScreenSaver();
     void shutdownComputer();
@@ -113,6 +115,7 @@ private:
     std::unique_ptr<MenuCaptions> m_captions;
     std::unique_ptr<MainCommands> m_commands;
     MainMenus *m_menus = nullptr;
+    CaptionBand *m_caption = nullptr;
     MainBackground *m_client = nullptr;
     MoveHandle *m_handle = nullptr;
     StartMenu *m_startMenu = nullptr;

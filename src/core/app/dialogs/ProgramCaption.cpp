@@ -10,13 +10,17 @@
 #include <QBoxLayout>
 #include <QPalette>
 
-QWidget *addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout)
+QColor programCaptionColour()
 {
     const IniStore settings(Paths::inProgramFolder(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
     if (!settings.read(Key::GradientCaption1))
-        return nullptr;
-    QColor colour = Colours::fromValue(settings.read(Key::GradientColor));
-    if (!colour.isValid())
-        colour = QApplication::palette().color(QPalette::Highlight);
-    return frame.addCaptionBand(layout, true, colour);
+        return QColor();
+    const QColor colour = Colours::fromValue(settings.read(Key::GradientColor));
+    return colour.isValid() ? colour : QApplication::palette().color(QPalette::Highlight);
+}
+
+QWidget *addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout)
+{
+    const QColor colour = programCaptionColour();
+    return colour.isValid() ? frame.addCaptionBand(layout, true, colour) : nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class DialogFrame;
 class QBoxLayout;
 class QWidget;
@@ -9,3 +11,7 @@ class QWidget;
 // desktop's highlight when there is none). Returns the band, or null when
 // the gradient is off.
 QWidget *addProgramCaptionBand(DialogFrame &frame, QBoxLayout *layout);
+
+// The title-bar gradient's colour while the gradient is on; an invalid
+// colour while it is off.
+QColor programCaptionColour();
