@@ -1,5 +1,7 @@
 #include "graphs/window/TForm4.h"
 
+#include "widgets/GradientPanel.h"
+
 #include "graphs/points/PointTable.h"
 #include "graphs/points/YearTotals.h"
 #include "graphs/window/GraphChart.h"
@@ -126,15 +128,15 @@ bool TForm4::built() const { return graphFlags().read(Key::Reg::FrmGraf); }
 
 void TForm4::buildPanel()
 {
-    m_panel = new QWidget(this);
+    // Silver through light grey to white, 15 colours a segment.
+    GradientFill background;
+    background.beginColour = 0xC0C0C0;
+    background.coloursBetween = {QStringLiteral("$00DDDDDD")};
+    background.endColour = 0xFFFFFF;
+    background.setColourCount(15);
+    m_panel = new GradientPanel(background, this);
     m_panel->setObjectName(QStringLiteral("Panel1"));
     m_panel->setFixedHeight(PanelHeight);
-    m_panel->setAutoFillBackground(true);
-    if (QWidget *main = m_context.mainWindow ? m_context.mainWindow->mainWidget() : nullptr) {
-        QPalette palette = m_panel->palette();
-        palette.setBrush(QPalette::Window, main->palette().brush(QPalette::Window));
-        m_panel->setPalette(palette);
-    }
     auto *row = new QHBoxLayout(m_panel);
     row->setContentsMargins(6, 4, CloseButtonInset + 8, 4);
     row->setSpacing(2);
