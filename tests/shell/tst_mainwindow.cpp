@@ -147,6 +147,7 @@ private slots:
     void movingMode();
     void placesFromABiggerScreenAreKeptInside();
     void startMenu();
+    void themeShowsWhatItValidlyHolds();
 };
 
 void MainWindowTest::startUpCreatesTheObjectsInOrder()
@@ -1157,6 +1158,37 @@ void MainWindowTest::startMenu()
     QTest::mouseClick(start.entry(6), Qt::LeftButton);
     QVERIFY(!start.menu()->isVisible());
     QVERIFY(!start.button()->isVisible());
+}
+
+// A theme shows what it holds; what it lacks or holds unreadably stays as
+// shown, and the settings file is not touched.
+void MainWindowTest::themeShowsWhatItValidlyHolds()
+{
+    Started run(Started::Keys{{"StatusBar1", "1"}, {"GradientCaption1", "1"}, {"OknoStyl", "1"}, {"BtnStyl", "3"},
+                              {"RychloTl", "1"}, {"X", "1"}});
+    run.start();
+    THlavni_Formular &window = run.window();
+    const QPoint button4 = window.quickButton(4)->pos();
+    const QByteArray before = IniFile(settings().filePath()).keys(QLatin1String(Section::Nastaveni)).join(',').toUtf8();
+    const QString themePath = run.env.path(u"muj.vzd"_s);
+    run.env.writeFile(u"muj.vzd"_s, "[Nastaveni]\r\nStatusBar1=0\r\nOknoStyl=2\r\nBut3.L=10\r\nBut3.T=300\r\n"
+                                     "FrmZobr=1\r\nTextura=Chybi.bmp\r\nGradientCaption1=0\r\nBtnStyl=abc\r\nOknoClx=-11073\r\n");
+    IniStore theme(themePath, QLatin1String(Section::Nastaveni));
+    window.show();
+    window.NactiVzhled(theme);
+
+    QVERIFY(!window.statusBar()->isVisible());
+    QVERIFY(!window.captionBand()->isVisible());
+    QCOMPARE(window.quickButton(3)->pos(), QPoint(10, 300));
+    QCOMPARE(window.quickButton(4)->pos(), button4);
+    QCOMPARE(GradientButtonStyle::installed()->fill().style, GradientFill::Style::DoppelFlash);
+    QVERIFY(window.menus().menu(MainMenu::X)->menuAction()->isVisible());
+    // The texture that cannot be read falls back, written into the theme.
+    QVERIFY(WindowBackground::shared().isTexture());
+    QCOMPARE(run.prompter.messages, QStringList{u"Nedá se otevřít obrázek textury !"_s});
+    QCOMPARE(theme.read(Key::Textura), u"Textura.bmp"_s);
+    QCOMPARE(IniFile(settings().filePath()).keys(QLatin1String(Section::Nastaveni)).join(',').toUtf8(), before);
+    QCOMPARE(settings().read(Key::StatusBar1), true);
 }
 
 QTEST_MAIN(MainWindowTest)

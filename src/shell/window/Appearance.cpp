@@ -16,6 +16,23 @@ void readColour(const SettingsStore &settings, ColorKey key, int &colour)
         colour = value;
 }
 
+void readCount(const SettingsStore &settings, IntKey key, GradientFill &fill)
+{
+    fill.setColourCount(settings.read(key)); // refuses what is missing or out of range
+}
+
+void readBool(const SettingsStore &settings, BoolKey key, bool &value)
+{
+    value = settings.readBool(QLatin1String(key.name), value);
+}
+
+void readText(const SettingsStore &settings, TextKey key, QString &text)
+{
+    const QString value = settings.read(key);
+    if (!SettingsStore::isMissing(value))
+        text = value;
+}
+
 void readStyle(const SettingsStore &settings, IntKey key, GradientFill &fill)
 {
     if (const std::optional<GradientFill::Style> style = GradientFill::styleOfStored(settings.read(key)))
@@ -36,29 +53,29 @@ Appearance Appearance::designed()
     return look;
 }
 
-Appearance Appearance::read(const SettingsStore &settings)
+Appearance Appearance::read(const SettingsStore &settings, const Appearance &base)
 {
-    Appearance look = designed();
+    Appearance look = base;
     readStyle(settings, Key::BtnStyl, look.buttons);
-    look.buttons.setColourCount(settings.read(Key::BtnColor));
+    readCount(settings, Key::BtnColor, look.buttons);
     readColour(settings, Key::BtnColor1, look.buttons.beginColour);
     readColour(settings, Key::BtnColor2, look.buttons.endColour);
 
     readColour(settings, Key::OknoCl1, look.window.beginColour);
     readColour(settings, Key::OknoCl2, look.window.endColour);
-    look.window.setColourCount(settings.read(Key::OknoClx));
+    readCount(settings, Key::OknoClx, look.window);
     readStyle(settings, Key::OknoStyl, look.window);
-    look.windowTexture = settings.read(Key::FrmZobr) == 1;
-    const QString texture = settings.read(Key::Textura);
-    look.texture = SettingsStore::isMissing(texture) ? QString() : texture;
+    const int form = settings.read(Key::FrmZobr);
+    if (form == 0 || form == 1)
+        look.windowTexture = form == 1;
+    readText(settings, Key::Textura, look.texture);
 
-    look.gradientSurface = settings.read(Key::GradientBckg1);
+    readBool(settings, Key::GradientBckg1, look.gradientSurface);
     readColour(settings, Key::BkgStartColor, look.background.beginColour);
     readColour(settings, Key::BkgEndColor, look.background.endColour);
-    look.background.setColourCount(settings.read(Key::BckgColors));
+    readCount(settings, Key::BckgColors, look.background);
 
-    look.picture = settings.read(Key::PozadiBckg1);
-    const QString picture = settings.read(Key::PozadiPath);
-    look.picturePath = SettingsStore::isMissing(picture) ? QString() : picture;
+    readBool(settings, Key::PozadiBckg1, look.picture);
+    readText(settings, Key::PozadiPath, look.picturePath);
     return look;
 }

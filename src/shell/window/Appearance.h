@@ -10,7 +10,7 @@ class SettingsStore;
 // theme) holds them: the shared button gradient, the shared window
 // background PozadiOkna, the main window's background gradient
 // Background1 with its surface FillBckg1, and the stretched picture
-// Pozadi. A key missing or out of range keeps the designed value.
+// Pozadi.
 struct Appearance
 {
     GradientFill buttons;    // BtnStyl, BtnColor, BtnColor1, BtnColor2
@@ -23,5 +23,7 @@ struct Appearance
     QString picturePath;          // PozadiPath
 
     static Appearance designed();
-    static Appearance read(const SettingsStore &settings);
+    // `settings` over `base`: a key missing or out of range keeps the
+    // value of `base`.
+    static Appearance read(const SettingsStore &settings, const Appearance &base = designed());
 };

@@ -48,11 +48,13 @@ ProgramLook::ProgramLook(SettingsStore &settings, Prompter &prompter) : m_settin
         [](QPainter &painter, QWidget &window) { WindowBackground::shared().paint(painter, window.rect()); });
 }
 
-void ProgramLook::apply(const Appearance &look, MainBackground &background)
+void ProgramLook::apply(const Appearance &look, MainBackground &background) { apply(look, background, m_settings); }
+
+void ProgramLook::apply(const Appearance &look, MainBackground &background, SettingsStore &store)
 {
     GradientButtonStyle::apply(look.buttons);
     if (look.windowTexture)
-        WindowBackground::shared().setTexture(texture(look.texture));
+        WindowBackground::shared().setTexture(texture(look.texture, store));
     else
         WindowBackground::shared().setGradient(look.window);
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -63,7 +65,7 @@ void ProgramLook::apply(const Appearance &look, MainBackground &background)
     background.setPicture(look.picture ? picture(look.picturePath) : QImage());
 }
 
-QImage ProgramLook::texture(const QString &name)
+QImage ProgramLook::texture(const QString &name, SettingsStore &store)
 {
     if (name == m_textureName)
         return m_texture;
@@ -74,7 +76,7 @@ QImage ProgramLook::texture(const QString &name)
         m_prompter.message(QStringLiteral("Nedá se otevřít obrázek textury !"));
         m_textureName = FallbackTexture;
         m_texture = read(FallbackTexture);
-        m_settings.write(Key::Textura, FallbackTexture);
+        store.write(Key::Textura, FallbackTexture);
     }
     return m_texture;
 }

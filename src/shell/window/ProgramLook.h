@@ -20,6 +20,8 @@ public:
     ProgramLook(SettingsStore &settings, Prompter &prompter);
 
     void apply(const Appearance &look, MainBackground &background);
+    // The same from a theme: the texture's fallback is written into it.
+    void apply(const Appearance &look, MainBackground &background, SettingsStore &store);
 
     // The background-picture menu: "Žádné", and "Otevřít..." with its dialog.
     void noPicture(MainBackground &background);
@@ -28,7 +30,7 @@ public:
     static const QString FallbackTexture; // "Textura.bmp"
 
 private:
-    QImage texture(const QString &name);
+    QImage texture(const QString &name, SettingsStore &store);
     QImage picture(const QString &path);
 
     SettingsStore &m_settings;

@@ -1,5 +1,6 @@
 #include "shell/window/QuickButtonPanel.h"
 
+#include "core/data/stores/Keys.h"
 #include "widgets/Hints.h"
 
 #include <QPushButton>
@@ -35,8 +36,13 @@ std::array<QPoint, QuickButtons::Count> QuickButtonPanel::places() const
 
 void QuickButtonPanel::moveTo(const std::array<QPoint, QuickButtons::Count> &places)
 {
-    for (int n = 1; n <= QuickButtons::Count; ++n)
-        button(n)->move(places[std::size_t(n - 1)]);
+    // A coordinate the settings lack leaves the button where it is.
+    for (int n = 1; n <= QuickButtons::Count; ++n) {
+        QPushButton *shown = button(n);
+        const QPoint place = places[std::size_t(n - 1)];
+        shown->move(place.x() == Settings::MissingInteger ? shown->x() : place.x(),
+                    place.y() == Settings::MissingInteger ? shown->y() : place.y());
+    }
 }
 
 void QuickButtonPanel::placeInCentre()

@@ -28,6 +28,7 @@
 #include "shell/look/SettingsFollower.h"
 #include "core/app/Program.h"
 #include "widgets/CaptionBand.h"
+#include "widgets/Colours.h"
 #include "widgets/Emblems.h"
 
 #include <QApplication>
@@ -292,6 +293,24 @@ void THlavni_Formular::CoRychloTl(bool value)
     // The phone book and the addresses work once their windows are there.
     quickButton(11)->setEnabled(m_context.hasWindow(WindowId::Addresses));
     quickButton(12)->setEnabled(m_context.hasWindow(WindowId::PhoneBook));
+}
+
+void THlavni_Formular::NactiVzhled(SettingsStore &theme)
+{
+    const auto flag = [&theme](BoolKey key, bool shown) { return theme.readBool(QLatin1String(key.name), shown); };
+    CoRychloTl(flag(Key::RychloTl, m_settings.read(Key::RychloTl)));
+    m_buttons->moveTo(MainWindowSettings::read(theme, false).buttonPlaces);
+    m_look->apply(Appearance::read(theme, Appearance::read(m_settings)), *m_client, theme);
+    m_menus->setShown(MainMenu::X, flag(Key::X, m_start.exitMenu));
+    statusBar()->setVisible(flag(Key::StatusBar1, m_start.statusBar));
+    if (flag(Key::GradientCaption1, m_caption->isVisibleTo(this))) {
+        const int stored = theme.readInteger(QLatin1String(Key::GradientColor.name), Colours::toValue(m_caption->colour()));
+        const QColor colour = Colours::fromValue(stored);
+        m_caption->setGradient(true, colour.isValid() ? colour : m_caption->colour());
+        m_caption->show();
+    } else {
+        m_caption->hide();
+    }
 }
 
 void THlavni_Formular::DtVisTrue() { m_context.values.recordWindowShown = true; }

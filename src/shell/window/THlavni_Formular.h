@@ -44,6 +44,11 @@ public:
     void ShowHint(const QString &statusText);
     // The quick-button rule with `value` as RychloTl.
     void CoRychloTl(bool value);
+    // Shows the look a theme holds (the settings dialog stores it after):
+    // the quick buttons with their places, the gradients and backgrounds,
+    // the "X" menu, the status bar and the title-bar gradient. What the
+    // theme lacks, or holds unreadably, stays as it is shown.
+    void NactiVzhled(SettingsStore &theme);
 
     // MainWindowHooks
     void DtVisTrue() override;
