@@ -11,6 +11,7 @@
 #include "graphs/Registration.h"
 #include "records/Registration.h"
 #include "reports/Registration.h"
+#include "settings/Registration.h"
 #include "shell/Registration.h"
 #include "records/window/RecordSeams.h"
 
@@ -49,5 +50,6 @@ void registerSubsystems(AppContext &context)
     registerContacts(context);
     registerBackup(context);
     registerCalendar(context);
+    registerSettings(context);
     connectGraphButton(context);
 }

@@ -32,6 +32,7 @@
 #include "core/app/dialogs/TInfoBox.h"
 #include "core/app/dialogs/TSporic.h"
 #include "shell/window/MainMenus.h"
+#include "settings/window/TForm11.h"
 #include "shell/window/StartMenu.h"
 #include "shell/window/THlavni_Formular.h"
 #include "core/data/platform/Paths.h"
@@ -45,6 +46,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <string>
 #include <QTemporaryDir>
 #include <QEventLoop>
@@ -289,6 +291,14 @@ int main(int argc, char **argv)
         TFrmBudikActive ringing(QStringLiteral("Zavolat mamince, má narozeniny"), QString(), *context.clock,
                                 PlatformServices::current());
         save(ringing, "alarm_ringing");
+    }
+    // The settings dialog, page by page.
+    if (auto *settingsDialog = qobject_cast<TForm11 *>(context.settingsDialog)) {
+        for (int page = 0; page < settingsDialog->pages()->count(); ++page) {
+            settingsDialog->pages()->setCurrentIndex(page);
+            save(*settingsDialog, ("settings_" + std::to_string(page + 1)).c_str());
+        }
+        settingsDialog->hide();
     }
     TFrmDoplnek supplement(QStringLiteral("Nákup"));
     save(supplement, "supplement");

@@ -37,7 +37,8 @@ void GradientButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOp
                                         const QWidget *widget) const
 {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element != PE_PanelButtonCommand || !qobject_cast<const QPushButton *>(widget))
+    if (element != PE_PanelButtonCommand || !qobject_cast<const QPushButton *>(widget) ||
+        widget->property(PlainButton).toBool())
         return;
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     if (!button || (button->features & QStyleOptionButton::Flat) || !(button->state & State_Enabled))

@@ -6,7 +6,8 @@
 
 // The shared button gradient: every push button of the program is painted
 // with it, inside the desktop style's frame; a pressed or checked button
-// shows it backwards.
+// shows it backwards. A button that wears a colour of its own (property
+// PlainButton set) is left plain.
 class GradientButtonStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -15,6 +16,7 @@ public:
     // gradient; the buttons shown are painted again.
     static void apply(const GradientFill &fill);
     static GradientButtonStyle *installed();
+    static constexpr char PlainButton[] = "plainButton";
 
     const GradientFill &fill() const { return m_picture.fill(); }
 

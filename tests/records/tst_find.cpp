@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QPointer>
 #include <QtTest>
 
 using SearchField = LedgerSearch::Field;
@@ -47,7 +48,12 @@ void whenModal(std::function<void(QWidget *)> answer)
         if (QWidget *modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
+            const QPointer<QWidget> asked = modal;
             answer(modal);
+            // An answer cut short by a failed check leaves the dialog open:
+            // it is closed, so that the failure shows instead of a hang.
+            if (QTest::currentTestFailed() && asked && asked->isVisible())
+                asked->close();
         }
     });
     timer->start();
@@ -201,11 +207,13 @@ private slots:
         whenModal([&](QWidget *modal) {
             auto *dialog = qobject_cast<TFrmHledani *>(modal);
             QVERIFY(dialog);
+            // Its Enter works once it is the active window.
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             maximum = dialog->progress()->maximum();
             QVERIFY(dialog->findChild<QRadioButton *>(QStringLiteral("RbText"))->isChecked());
             QTest::keyClicks(dialog->textBox(), QStringLiteral("leden"));
             QTest::keyClick(dialog->textBox(), Qt::Key_Return);
-            QCOMPARE(module2.table().position(), 1);
+            QTRY_COMPARE(module2.table().position(), 1);
             QTest::keyClick(dialog->textBox(), Qt::Key_Escape);
         });
         form->find();

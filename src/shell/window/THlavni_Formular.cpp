@@ -132,6 +132,8 @@ THlavni_Formular::THlavni_Formular(AppContext &context, QWidget *parent)
     qApp->installEventFilter(this);
 
     m_context.mainWindow = this;
+    m_context.quickButtonPlaces = [this] { return buttonPlaces(); };
+    m_context.applyTheme = [this](SettingsStore &theme) { NactiVzhled(theme); };
 }
 
 THlavni_Formular::~THlavni_Formular()
@@ -141,8 +143,11 @@ THlavni_Formular::~THlavni_Formular()
     delete m_follower;
     // FormDestroy: the buttons' places reach the settings file, moved or not.
     MainWindowStore::writeButtonPlaces(m_settings, buttonPlaces());
-    if (m_context.mainWindow == this)
+    if (m_context.mainWindow == this) {
         m_context.mainWindow = nullptr;
+        m_context.quickButtonPlaces = nullptr;
+        m_context.applyTheme = nullptr;
+    }
     if (m_context.menuCaptions == m_captions.get())
         m_context.menuCaptions = nullptr;
 }

@@ -3,6 +3,7 @@
 #include "core/app/context/ScreenPicture.h"
 #include "core/data/catalogue/RecordKind.h"
 
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <functional>
@@ -23,6 +24,7 @@ class TDataModule6;
 class MenuCaptions;
 class ProgramWindow;
 class StatusSink;
+class SettingsStore;
 
 // What the record window is to show (RecordWindowKind, RecordWindowTitle)
 // and whether it remembers its place (MenOkn).
@@ -144,6 +146,10 @@ public:
     // menus and buttons (TDataModule12.NastavitPolozky); set by the item
     // names subsystem, run by the main window while it is built.
     std::function<void(MenuCaptions &)> itemNamesPass;
+    // Set by the main window while it is there: where its twelve quick
+    // buttons are now, and showing an appearance theme (NactiVzhled).
+    std::function<std::array<QPoint, 12>()> quickButtonPlaces;
+    std::function<void(SettingsStore &theme)> applyTheme;
 
     // `picture` is shown on the picture screen before the window, whoever
     // opens it.
