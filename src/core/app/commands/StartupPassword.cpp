@@ -11,4 +11,7 @@ bool matches(const SettingsStore &settings, const QString &typed)
     return settings.read(Key::Pas) == typed;
 }
 
+
+bool switchOff(SettingsStore &settings) { return settings.write(Key::HAct, false); }
+
 } // namespace StartupPassword

@@ -10,5 +10,8 @@ namespace StartupPassword {
 
 bool required(const SettingsStore &settings);
 bool matches(const SettingsStore &settings, const QString &typed);
+// The forgotten password: HAct off, Pas left as it is. False when the
+// settings could not be written.
+bool switchOff(SettingsStore &settings);
 
 } // namespace StartupPassword
