@@ -16,6 +16,7 @@
 #include "core/data/platform/ProgramFolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPalette>
@@ -128,24 +129,61 @@ void applyHintColours()
     QToolTip::setPalette(tips);
 }
 
+namespace {
+
+const QCommandLineOption DirOption(QStringLiteral("dir"), QStringLiteral("Složka programu s daty (jinak $XDG_DATA_HOME/Rozvahon)."),
+                                   QStringLiteral("DIR"));
+
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Rozvahon - domácí účetnictví na jeden rok.\n"
+        "Nastavení: Penezka.ini ve složce programu; údaje uživatele: $XDG_CONFIG_HOME/Mlynek/Rozvahon 2004.ini.\n"
+        "ROZVAHON_FAKE_PLATFORM=1: zkušební běh, který nevypíná počítač ani nespouští jiné programy."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(DirOption);
+}
+
+// --help and --version answer without a window, also where there is no
+// display to open one on.
+bool onlyAsksForInformation(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--help" || argument == "-h" || argument == "--help-all" || argument == "--version" ||
+            argument == "-v")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int runProgram(int argc, char **argv, AppContext &context, const std::function<void(AppContext &)> &registerSubsystems)
 {
+    if (onlyAsksForInformation(argc, argv)) {
+        QCoreApplication information(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Rozvahon"));
+        QCoreApplication::setApplicationVersion(context.values.programVersion);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        parser.process(information); // prints and ends the process
+        return 0;
+    }
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
+    QApplication::setApplicationVersion(context.values.programVersion);
     Catalogue::installLayoutCheck();
     if (!installQtCzech())
         qWarning("Qt's Czech translation (qtbase_cs.qm) was not found: Qt's own dialogs stay in English.");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Rozvahon - domácí účetnictví na jeden rok"));
-    parser.addHelpOption();
-    const QCommandLineOption dirOption(QStringLiteral("dir"), QStringLiteral("Složka programu s daty."),
-                                       QStringLiteral("DIR"));
-    parser.addOption(dirOption);
+    describeCommandLine(parser);
     parser.process(app);
 
     QString notice;
-    const QString error = ProgramFolder::prepare(parser.value(dirOption), &notice);
+    const QString error = ProgramFolder::prepare(parser.value(DirOption), &notice);
     if (!error.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Rozvahon"), error);
         return 1;
