@@ -174,6 +174,8 @@ int runProgram(int argc, char **argv, AppContext &context, const std::function<v
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
     QApplication::setApplicationVersion(context.values.programVersion);
+    // The desktop matches the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.mlynek.Rozvahon"));
     Catalogue::installLayoutCheck();
     if (!installQtCzech())
         qWarning("Qt's Czech translation (qtbase_cs.qm) was not found: Qt's own dialogs stay in English.");
