@@ -131,7 +131,7 @@ void applyHintColours()
 
 namespace {
 
-const QCommandLineOption DirOption(QStringLiteral("dir"), QStringLiteral("Složka programu s daty (jinak $XDG_DATA_HOME/Rozvahon)."),
+const QCommandLineOption DirOption(QStringLiteral("dir"), QStringLiteral("Složka programu s daty (jinak aktuální složka s programem, nebo $XDG_DATA_HOME/Rozvahon)."),
                                    QStringLiteral("DIR"));
 
 void describeCommandLine(QCommandLineParser &parser)
