@@ -16,6 +16,7 @@ packages=(
   libsqlite3-dev sqlite3          # the table engine, and the tool to look into tables
   xvfb xauth                      # a virtual display when there is no desktop
   poppler-utils                   # pdftotext: the report tests read their PDF back
+  desktop-file-utils appstream    # the validators of the menu entry and the AppStream metadata
 )
 
 missing=()

@@ -10,7 +10,7 @@ endif()
 
 set(expected
   bin/rozvahon bin/Zapomnik bin/Volbik
-  share/applications/cz.mlynek.Rozvahon.desktop
+  share/applications/cz.mlynek.Rozvahon.desktop share/metainfo/cz.mlynek.Rozvahon.metainfo.xml
   share/icons/hicolor/scalable/apps/cz.mlynek.Rozvahon.svg
   share/man/man1/rozvahon.1 share/man/cs/man1/rozvahon.1
   share/rozvahon/Penezka.ini share/rozvahon/TemaDef.vdd share/rozvahon/Textura.bmp
