@@ -4,7 +4,6 @@
 #include "core/data/stores/Keys.h"
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
 class AppContext;
