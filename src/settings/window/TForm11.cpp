@@ -428,8 +428,8 @@ void TForm11::fill()
 
     // The texture must be readable; the delivered one stands in otherwise.
     const QString texture = store.read(Key::Textura);
-    const QString texturePath = QDir::isAbsolutePath(texture) ? texture : Paths::inProgramFolder(texture);
-    if (!SettingsStore::isMissing(texture) && texture != FallbackTexture && QImageReader(texturePath).read().isNull()) {
+    if (!SettingsStore::isMissing(texture) && texture != FallbackTexture &&
+        QImageReader(Paths::inProgramFolder(texture)).read().isNull()) {
         m_prompter.message(QStringLiteral("Nedá se otevřít obrázek textury ! Použit Default: Textura.bmp"));
         store.write(Key::Textura, FallbackTexture);
     }

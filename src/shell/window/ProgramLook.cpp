@@ -26,16 +26,11 @@ const QString PictureFilter = QStringLiteral(
     "Metafiles (*.wmf);;Všechny Soubory (*.*)");
 
 // A relative name is read from the program folder.
-QString located(const QString &name)
-{
-    return QDir::isAbsolutePath(name) ? name : Paths::inProgramFolder(name);
-}
-
 QImage read(const QString &name)
 {
     if (name.isEmpty())
         return QImage();
-    QImageReader reader(located(name));
+    QImageReader reader(Paths::inProgramFolder(name));
     reader.setAutoTransform(true);
     return reader.read();
 }
@@ -103,7 +98,7 @@ void ProgramLook::noPicture(MainBackground &background)
 
 void ProgramLook::choosePicture(MainBackground &background)
 {
-    const QString folder = m_picturePath.isEmpty() ? QString() : QFileInfo(located(m_picturePath)).absolutePath();
+    const QString folder = m_picturePath.isEmpty() ? QString() : QFileInfo(Paths::inProgramFolder(m_picturePath)).absolutePath();
     const QString chosen =
         m_prompter.openFileName(QStringLiteral("Obrázek pro pozadí Hlavního okna"), folder, PictureFilter);
     if (chosen.isEmpty())
