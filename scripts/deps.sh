@@ -17,6 +17,7 @@ packages=(
   xvfb xauth                      # a virtual display when there is no desktop
   poppler-utils                   # pdftotext: the report tests read their PDF back
   desktop-file-utils appstream    # the validators of the menu entry and the AppStream metadata
+  pxlib-dev                       # reading tables of the old Paradox format (the converters)
 )
 
 missing=()

@@ -30,10 +30,6 @@ inline const QString GasConverter = QStringLiteral("Plamak.exe");
 bool openOrConvert(const QList<Table *> &tables, const QString &executableFolder, const QString &converter,
                    Prompter &prompter, PlatformServices &services);
 
-// The header of a Paradox table: record size, header size (whole 2 kB
-// blocks), file type 0 or 2 and a block size of 1 to 32 kB.
-bool looksLikeParadoxTable(const QString &path);
-
 // Prevod: a converter was started and the window is to close itself.
 bool conversionStarted();
 void setConversionStarted(bool started);

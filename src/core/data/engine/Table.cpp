@@ -4,6 +4,7 @@
 #include "core/data/engine/EngineMessages.h"
 #include "core/data/engine/FieldCodec.h"
 #include "core/data/engine/OrderKeys.h"
+#include "core/data/engine/ParadoxHeader.h"
 #include "core/data/engine/RowFilter.h"
 #include "core/data/engine/SchemaCheck.h"
 #include "core/data/engine/StoredValues.h"
@@ -218,6 +219,10 @@ void Table::openFile()
         throw EngineError(QStringLiteral("Soubor %1 je prázdný (0 bajtů), tabulka v něm není. Obnovte jej ze zálohy, "
                                          "nebo jej smažte a program při příštím spuštění doplní prázdnou tabulku.")
                               .arg(shown));
+    // A table of the old format is told as such, whatever else is wrong with it.
+    if (ParadoxHeader::looksLikeParadoxTable(path))
+        throw EngineError(ParadoxHeader::oldFormatMessage(shown), 0, EngineError::Cause::ForeignLayout);
+
     // A table the program may not write would open half-way and fail at
     // the first post: it is refused, and the file is left as it is.
     // The owner's write bit counts even where the user could write anyway
