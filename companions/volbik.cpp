@@ -10,16 +10,14 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Volbik"));
-    const QString Title = QStringLiteral("Volbik - Rozvahon");
-    const QString problem = startCompanion(app, QStringLiteral("Předvolby telefonních čísel programu Rozvahon.")).problem;
-    if (!problem.isEmpty()) {
-        QMessageBox::warning(nullptr, Title, problem);
+    const CompanionStart start =
+        startCompanion(app, QStringLiteral("Volbik"), QStringLiteral("Předvolby telefonních čísel programu Rozvahon."));
+    if (!start.problem.isEmpty()) {
+        tell(start, true, start.problem);
         return 1;
     }
     WidgetPrompter prompter;
@@ -33,7 +31,7 @@ int main(int argc, char **argv)
             return 1;
         window->exec();
     } catch (const EngineError &error) {
-        QMessageBox::warning(nullptr, Title, error.message());
+        tell(start, true, error.message());
         return 1;
     }
     Prompter::setGlobal(nullptr);

@@ -38,3 +38,20 @@ void registerConsumption(AppContext &context)
         },
         ScreenPicture::Spt);
 }
+
+std::unique_ptr<LogWindowFrame> createPreviousYearLog(const QString &srcData, bool nightTariff, Prompter &prompter,
+                                               QWidget *parent)
+{
+    const LogYear previous = LogYear::previousYear();
+    PlatformServices &services = PlatformServices::current();
+    if (srcData.compare(QStringLiteral("Voda"), Qt::CaseInsensitive) == 0)
+        return std::make_unique<TSpotrebaVody>(prompter, services, parent, previous);
+    if (srcData.compare(QStringLiteral("Plyn"), Qt::CaseInsensitive) == 0)
+        return std::make_unique<TSpotrebaPlynu>(prompter, services, parent, previous);
+    if (srcData.compare(QStringLiteral("Elekt"), Qt::CaseInsensitive) == 0) {
+        if (nightTariff)
+            return std::make_unique<TSpotrebaElNoc>(prompter, parent, previous);
+        return std::make_unique<TSpotrebaElektriny>(prompter, services, parent, previous);
+    }
+    return nullptr;
+}

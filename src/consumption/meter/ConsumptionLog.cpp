@@ -55,6 +55,8 @@ double ConsumptionLog::reading(const QString &field) const { return m_table.fiel
 
 void ConsumptionLog::recomputeRow()
 {
+    if (m_readOnly)
+        return;
     if (!m_table.isOpen() || m_table.isEmpty())
         return;
     const bool ownEdit = m_table.state() == Table::State::Browse;
@@ -149,7 +151,7 @@ Money ConsumptionLog::total()
 
 void ConsumptionLog::carryOver(int meter)
 {
-    if (!m_table.isOpen() || m_table.isEmpty() || meter < 0 || meter >= m_meters.size())
+    if (m_readOnly || !m_table.isOpen() || m_table.isEmpty() || meter < 0 || meter >= m_meters.size())
         return;
     const Meter &which = m_meters.at(meter);
     ControlsSuspended suspended(m_table);
@@ -199,7 +201,7 @@ NightTariffLog::NightTariffLog(Table &table)
 void NightTariffLog::equaliseRates()
 {
     Table &rates = table();
-    if (!rates.isOpen() || rates.isEmpty())
+    if (isReadOnly() || !rates.isOpen() || rates.isEmpty())
         return;
     const QString day = QStringLiteral("SazbaDen");
     const QString night = QStringLiteral("SazbaNoc");

@@ -48,6 +48,11 @@ public:
     Table &table() const { return m_table; }
     const QList<Meter> &meters() const { return m_meters; }
 
+    // A log only shown (the previous year's): nothing is worked out or
+    // written, the total sums the amounts as stored.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    bool isReadOnly() const { return m_readOnly; }
+
     // RecomputeRow: empty readings become 0; each meter's consumption (0
     // when the end reading is below the start) and its amount are written
     // with a pending edit of the row, in one post.
@@ -82,6 +87,7 @@ private:
 
     Table &m_table;
     QList<Meter> m_meters;
+    bool m_readOnly = false;
 };
 
 // The night-tariff log: two meters, whole readings, no amounts, and the

@@ -20,6 +20,20 @@ bool conversionStarted() { return registration().read(Key::Reg::Prevod); }
 
 void setConversionStarted(bool started) { registration().write(Key::Reg::Prevod, started); }
 
+bool openOnly(const QList<Table *> &tables, Prompter &prompter)
+{
+    try {
+        for (Table *table : tables)
+            table->open();
+        return true;
+    } catch (const EngineError &error) {
+        for (Table *table : tables)
+            table->close();
+        prompter.message(error.message());
+        return false;
+    }
+}
+
 bool openOrConvert(const QList<Table *> &tables, const QString &executableFolder, const QString &converter,
                    Prompter &prompter, PlatformServices &services)
 {

@@ -30,6 +30,10 @@ inline const QString GasConverter = QStringLiteral("Plamak.exe");
 bool openOrConvert(const QList<Table *> &tables, const QString &executableFolder, const QString &converter,
                    Prompter &prompter, PlatformServices &services);
 
+// Opens `tables`; on a failure closes those opened and tells the engine's
+// words. True when every table is open.
+bool openOnly(const QList<Table *> &tables, Prompter &prompter);
+
 // Prevod: a converter was started and the window is to close itself.
 bool conversionStarted();
 void setConversionStarted(bool started);

@@ -14,6 +14,10 @@ LogGrid::LogGrid(ConsumptionLog &log, QList<LogColumn> columns, Prompter &prompt
     : QObject(parent), m_log(log), m_prompter(prompter)
 {
     m_grid = new TableGrid(parent);
+    // A log only shown takes no typing anywhere.
+    if (log.isReadOnly())
+        for (LogColumn &column : columns)
+            column.editable = false;
     m_model = new MeterLogModel(log.table(), std::move(columns), this);
     m_model->setErrorReporter([this](const QString &message) { m_prompter.message(message); });
     m_grid->showTable(m_model, [this](const std::function<void()> &work) { return run(work); });

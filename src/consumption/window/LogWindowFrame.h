@@ -18,6 +18,9 @@ class LogWindowFrame : public EditingDialog
 public:
     LogWindowFrame(Prompter &prompter, QWidget *parent, const QString &caption, QSize size, bool closeBox);
 
+    // Every table of the window is open (it shows data).
+    virtual bool tablesOpen() const = 0;
+
 protected:
     // The surface the controls go on, `size` big.
     QWidget *surface() const { return m_surface; }

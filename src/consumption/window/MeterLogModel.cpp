@@ -64,6 +64,8 @@ QVariant MeterLogModel::data(const QModelIndex &index, int role) const
 
 bool MeterLogModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
+    if (index.isValid() && index.column() < m_columns.size() && !m_columns.at(index.column()).editable)
+        return false;
     const int field = fieldOfColumn(index.column());
     if (role == Qt::EditRole && field >= 0 && table().fields().at(field).type == FieldType::Number) {
         try {

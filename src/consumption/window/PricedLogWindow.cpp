@@ -3,7 +3,6 @@
 #include "consumption/meter/ConsumptionLog.h"
 #include "consumption/meter/LogOpening.h"
 #include "consumption/window/LogGrid.h"
-#include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/Paths.h"
 #include "widgets/Hints.h"
@@ -12,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 struct PricedLogWindow::Log
 {
@@ -40,20 +40,25 @@ QList<LogColumn> pricedColumns(const QString &priceField, const QString &priceTi
 
 PricedLogWindow::PricedLogWindow(Prompter &prompter, PlatformServices &services, QWidget *parent,
                                  const QString &caption, QSize size, bool closeBox, const std::vector<LogSetup> &logs,
-                                 const QString &converter)
-    : LogWindowFrame(prompter, parent, caption, size, closeBox)
+                                 const QString &converter, LogYear year)
+    : LogWindowFrame(prompter, parent, year.caption(caption), size, closeBox), m_year(year)
 {
     QList<Table *> tables;
     for (const LogSetup &setup : logs) {
         auto log = std::make_unique<Log>();
-        log->table.setFolder(Catalogue::DataFolder);
+        log->table.setFolder(year.folder());
         log->table.setTableName(setup.fileName);
         log->log = std::make_unique<ConsumptionLog>(log->table, QList<Meter>{setup.meter()});
+        log->log->setReadOnly(year.previous);
         tables << &log->table;
         m_logs.push_back(std::move(log));
     }
-    // FormCreate: the tables, or their converter.
-    LogOpening::openOrConvert(tables, Paths::executableFolder(), converter, prompter, services);
+    // FormCreate: the tables, or their converter. The previous year's are
+    // only shown: what keeps them from opening is told as it is.
+    if (year.previous)
+        LogOpening::openOnly(tables, prompter);
+    else
+        LogOpening::openOrConvert(tables, Paths::executableFolder(), converter, prompter, services);
 
     for (std::size_t i = 0; i < m_logs.size(); ++i) {
         Log &log = *m_logs[i];
@@ -70,7 +75,7 @@ PricedLogWindow::PricedLogWindow(Prompter &prompter, PlatformServices &services,
         // TVEnter, SVEnter, ElEnter: the total again whenever the grid is
         // entered, unless the window is about to close for the converter.
         connect(log.grid, &LogGrid::entered, this, [this, index] {
-            if (!LogOpening::conversionStarted())
+            if (!handedToConverter())
                 showTotal(index);
         });
     }
@@ -80,7 +85,7 @@ PricedLogWindow::~PricedLogWindow()
 {
     // FormDestroy: the pending rows are written, unless the tables were
     // handed to the converter.
-    if (!LogOpening::conversionStarted())
+    if (!handedToConverter())
         writeAll();
     for (auto &log : m_logs)
         log->table.close();
@@ -88,6 +93,13 @@ PricedLogWindow::~PricedLogWindow()
 }
 
 LogGrid *PricedLogWindow::logGrid(int index) const { return m_logs.at(std::size_t(index))->grid; }
+
+bool PricedLogWindow::handedToConverter() const { return !m_year.previous && LogOpening::conversionStarted(); }
+
+bool PricedLogWindow::tablesOpen() const
+{
+    return std::all_of(m_logs.begin(), m_logs.end(), [](const auto &log) { return log->table.isOpen(); });
+}
 
 
 
@@ -103,6 +115,7 @@ void PricedLogWindow::addCarryButton(int index, const QString &name, QRect where
 {
     QPushButton *carry = button(QStringLiteral("Vlož počáteční stav"), name,
                                 QStringLiteral("Vloží počáteční stav z minulého měsíce"), where);
+    carry->setEnabled(!m_year.previous);
     connect(carry, &QPushButton::clicked, this, [this, index] { carryOver(index); });
 }
 
@@ -134,7 +147,7 @@ void PricedLogWindow::carryOver(int index)
 
 bool PricedLogWindow::writePending()
 {
-    if (LogOpening::conversionStarted())
+    if (handedToConverter())
         return true;
     bool written = true;
     for (auto &log : m_logs) {
@@ -150,7 +163,7 @@ void PricedLogWindow::paintEvent(QPaintEvent *event)
 {
     LogWindowFrame::paintEvent(event);
     // FormPaint: a converter has the tables; the window goes.
-    if (!m_closing && LogOpening::conversionStarted()) {
+    if (!m_closing && handedToConverter()) {
         m_closing = true;
         QTimer::singleShot(0, this, &QDialog::reject);
     }

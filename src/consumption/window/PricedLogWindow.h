@@ -1,5 +1,6 @@
 #pragma once
 
+#include "consumption/meter/LogYear.h"
 #include "consumption/window/LogWindowFrame.h"
 #include "consumption/window/MeterLogModel.h"
 
@@ -25,6 +26,7 @@ public:
 
     // The grid of log `index` (0 the first).
     LogGrid *logGrid(int index) const;
+    bool tablesOpen() const override;
 
     // What a window tells of each of its logs: the table file, the meter,
     // the columns and the names of the controls.
@@ -41,7 +43,8 @@ public:
 
 protected:
     PricedLogWindow(Prompter &prompter, PlatformServices &services, QWidget *parent, const QString &caption,
-                    QSize size, bool closeBox, const std::vector<LogSetup> &logs, const QString &converter);
+                    QSize size, bool closeBox, const std::vector<LogSetup> &logs, const QString &converter,
+                    LogYear year);
 
     // ReCalc: the total of log `index` into its label.
     void showTotal(int index);
@@ -58,8 +61,13 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Prevod: a converter has the tables (never for the previous year's,
+    // which are only shown).
+    bool handedToConverter() const;
+
     struct Log;
     std::vector<std::unique_ptr<Log>> m_logs;
+    LogYear m_year;
     bool m_closing = false;
 };
 

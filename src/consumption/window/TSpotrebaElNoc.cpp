@@ -2,7 +2,6 @@
 
 #include "consumption/meter/ConsumptionLog.h"
 #include "consumption/window/LogGrid.h"
-#include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
 #include "core/data/platform/Prompter.h"
@@ -40,15 +39,16 @@ QList<LogColumn> nightColumns()
 
 } // namespace
 
-TSpotrebaElNoc::TSpotrebaElNoc(Prompter &prompter, QWidget *parent)
-    : LogWindowFrame(prompter, parent, QStringLiteral("Evidence spotřeby Elektřiny s Nočním proudem"), QSize(793, 316),
-                     true),
+TSpotrebaElNoc::TSpotrebaElNoc(Prompter &prompter, QWidget *parent, LogYear year)
+    : LogWindowFrame(prompter, parent, year.caption(QStringLiteral("Evidence spotřeby Elektřiny s Nočním proudem")),
+                     QSize(793, 316), true),
       m_table(std::make_unique<Table>())
 {
     setObjectName(QStringLiteral("SpotrebaElNoc"));
-    m_table->setFolder(Catalogue::DataFolder);
+    m_table->setFolder(year.folder());
     m_table->setTableName(QStringLiteral("SpElNoc.DB"));
     m_log = std::make_unique<NightTariffLog>(*m_table);
+    m_log->setReadOnly(year.previous);
     // FormCreate: no converter here; the engine says what is wrong.
     guarded([this] { m_table->open(); });
 
@@ -71,6 +71,8 @@ TSpotrebaElNoc::TSpotrebaElNoc(Prompter &prompter, QWidget *parent)
     titles->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     titles->setFixedHeight(2 * titles->fontMetrics().height() + 8);
 
+    for (QPushButton *change : {equalise, carry1, carry2})
+        change->setEnabled(!year.previous);
     QPushButton *ok = button(QStringLiteral("OK"), QStringLiteral("OK"), QStringLiteral("Uložit změny a zavřít okno"),
                              {705, 280, 80, 27});
     connect(equalise, &QPushButton::clicked, this, &TSpotrebaElNoc::SjednSazbyClick);
@@ -87,6 +89,8 @@ TSpotrebaElNoc::~TSpotrebaElNoc()
     m_table->close();
     delete surface(); // the grid goes before its table
 }
+
+bool TSpotrebaElNoc::tablesOpen() const { return m_table->isOpen(); }
 
 bool TSpotrebaElNoc::writePending()
 {

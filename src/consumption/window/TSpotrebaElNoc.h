@@ -1,5 +1,6 @@
 #pragma once
 
+#include "consumption/meter/LogYear.h"
 #include "consumption/window/LogWindowFrame.h"
 
 #include <memory>
@@ -17,10 +18,11 @@ class TSpotrebaElNoc : public LogWindowFrame
 {
     Q_OBJECT
 public:
-    explicit TSpotrebaElNoc(Prompter &prompter, QWidget *parent = nullptr);
+    explicit TSpotrebaElNoc(Prompter &prompter, QWidget *parent = nullptr, LogYear year = LogYear::current());
     ~TSpotrebaElNoc() override;
 
     LogGrid *logGrid() const { return m_grid; }
+    bool tablesOpen() const override;
 
     void SjednSazbyClick();
     void Poc1Click();

@@ -6,14 +6,14 @@
 #include "widgets/TableGrid.h"
 
 
-TSpotrebaElektriny::TSpotrebaElektriny(Prompter &prompter, PlatformServices &services, QWidget *parent)
+TSpotrebaElektriny::TSpotrebaElektriny(Prompter &prompter, PlatformServices &services, QWidget *parent, LogYear year)
     : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby Elektřiny"), QSize(736, 317), true,
                       {{QStringLiteral("SPELEKTR.DB"), &Meters::electricity,
                         pricedColumns(QStringLiteral("Kc/KWh"), QStringLiteral("Kč/kWh"), LogColumn::Shown::Fixed, 1,
                                       QStringLiteral("KWh"), QStringLiteral("Kč/kWh")),
                         QStringLiteral("El"), QStringLiteral("Evidence spotřeby elektřiny"), QStringLiteral("C1"),
                         QStringLiteral("Celkem: ? Kč")}},
-                      LogOpening::ElectricityConverter)
+                      LogOpening::ElectricityConverter, year)
 {
     setObjectName(QStringLiteral("SpotrebaElektriny"));
     label(QStringLiteral("Elektřina:"), QStringLiteral("Label1"), {8, 10, 200, 20});

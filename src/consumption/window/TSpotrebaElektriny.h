@@ -8,7 +8,8 @@ class TSpotrebaElektriny : public PricedLogWindow
 {
     Q_OBJECT
 public:
-    TSpotrebaElektriny(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr);
+    TSpotrebaElektriny(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr,
+                               LogYear year = LogYear::current());
 
     void ReCalc() { showTotal(0); }
     void VypocitaPocStavClick() { carryOver(0); }

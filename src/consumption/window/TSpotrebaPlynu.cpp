@@ -7,14 +7,14 @@
 
 #include <QLabel>
 
-TSpotrebaPlynu::TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent)
+TSpotrebaPlynu::TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent, LogYear year)
     : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby Plynu"), QSize(729, 317), true,
                       {{QStringLiteral("SPPlyn.db"), &Meters::gas,
                         pricedColumns(QStringLiteral("Kc/m3"), QStringLiteral("Kč/kWh"), LogColumn::Shown::Fixed, 3,
                                       QStringLiteral("m3"), QStringLiteral("Kč/kWh")),
                         QStringLiteral("El"), QStringLiteral("Evidence spotřeby plynu"), QStringLiteral("C1"),
                         QStringLiteral("Celkem: ? Kč")}},
-                      LogOpening::GasConverter)
+                      LogOpening::GasConverter, year)
 {
     setObjectName(QStringLiteral("SpotrebaPlynu"));
     label(QStringLiteral("Plyn:"), QStringLiteral("Label1"), {8, 10, 120, 20});

@@ -8,7 +8,8 @@ class TSpotrebaPlynu : public PricedLogWindow
 {
     Q_OBJECT
 public:
-    TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr);
+    TSpotrebaPlynu(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr,
+                           LogYear year = LogYear::current());
 
     void ReCalc() { showTotal(0); }
     void VypocitaPocStavClick() { carryOver(0); }

@@ -33,9 +33,9 @@ const QList<int> ColumnWidths{90, 110, 110, 110, 110};
 
 } // namespace
 
-TSpotrebaVody::TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWidget *parent)
+TSpotrebaVody::TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWidget *parent, LogYear year)
     : PricedLogWindow(prompter, services, parent, QStringLiteral("Evidence spotřeby vody"), QSize(709, 474), false,
-                      waterLogs(), LogOpening::WaterConverter)
+                      waterLogs(), LogOpening::WaterConverter, year)
 {
     setObjectName(QStringLiteral("SpotrebaVody"));
 

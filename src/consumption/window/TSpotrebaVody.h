@@ -8,7 +8,8 @@ class TSpotrebaVody : public PricedLogWindow
 {
     Q_OBJECT
 public:
-    TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr);
+    TSpotrebaVody(Prompter &prompter, PlatformServices &services, QWidget *parent = nullptr,
+                          LogYear year = LogYear::current());
 
     void ReCalc() { showTotal(0); }
     void ReCalc2() { showTotal(1); }

@@ -18,9 +18,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMessageBox>
 #include <QPalette>
 #include <QToolTip>
+#include <cstdio>
 
 ProgramSession::ProgramSession(AppContext &context, const std::function<void()> &advance) : m_context(context)
 {
@@ -134,7 +136,7 @@ namespace {
 const QCommandLineOption DirOption(QStringLiteral("dir"), QStringLiteral("Složka programu s daty (jinak aktuální složka s programem, nebo $XDG_DATA_HOME/Rozvahon)."),
                                    QStringLiteral("DIR"));
 
-void describeCommandLine(QCommandLineParser &parser)
+void describeCommandLine(QCommandLineParser &parser, const AppContext &context)
 {
     parser.setApplicationDescription(QStringLiteral(
         "Rozvahon - domácí účetnictví na jeden rok.\n"
@@ -143,6 +145,42 @@ void describeCommandLine(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(DirOption);
+    for (const CommandLineTask &task : context.commandLineTasks)
+        parser.addOption(QCommandLineOption(task.name, task.description, task.valueName));
+}
+
+// The task the command line asks for, if any ("--name VALUE" or
+// "--name=VALUE").
+const CommandLineTask *askedTask(int argc, char **argv, const AppContext &context)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        for (const CommandLineTask &task : context.commandLineTasks) {
+            const QString option = QStringLiteral("--") + task.name;
+            if (argument == option || argument.startsWith(option + QLatin1Char('=')))
+                return &task;
+        }
+    }
+    return nullptr;
+}
+
+// Runs a task of the command line without a window.
+int runTask(int argc, char **argv, AppContext &context, const CommandLineTask &task)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Rozvahon"));
+    QCoreApplication::setApplicationVersion(context.values.programVersion);
+    Catalogue::installLayoutCheck();
+    QCommandLineParser parser;
+    describeCommandLine(parser, context);
+    parser.process(app);
+    const QString startFolder = QDir::currentPath();
+    const QString error = ProgramFolder::prepare(parser.value(DirOption));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return task.run(parser.value(task.name), startFolder);
 }
 
 // --help and --version answer without a window, also where there is no
@@ -167,10 +205,12 @@ int runProgram(int argc, char **argv, AppContext &context, const std::function<v
         QCoreApplication::setApplicationName(QStringLiteral("Rozvahon"));
         QCoreApplication::setApplicationVersion(context.values.programVersion);
         QCommandLineParser parser;
-        describeCommandLine(parser);
+        describeCommandLine(parser, context);
         parser.process(information); // prints and ends the process
         return 0;
     }
+    if (const CommandLineTask *task = askedTask(argc, argv, context))
+        return runTask(argc, argv, context, *task);
     RozvahonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rozvahon"));
     QApplication::setApplicationVersion(context.values.programVersion);
@@ -181,7 +221,7 @@ int runProgram(int argc, char **argv, AppContext &context, const std::function<v
         qWarning("Qt's Czech translation (qtbase_cs.qm) was not found: Qt's own dialogs stay in English.");
 
     QCommandLineParser parser;
-    describeCommandLine(parser);
+    describeCommandLine(parser, context);
     parser.process(app);
 
     QString notice;

@@ -114,6 +114,19 @@ using DialogFactory = std::function<std::unique_ptr<QDialog>(const WindowOrders 
 // Makes the main window; the shell registers it.
 using ProgramWindowFactory = std::function<std::unique_ptr<ProgramWindow>(AppContext &context)>;
 
+// Work the command line can ask for instead of the program's windows: it
+// runs without a window on the prepared program folder, tells on the
+// terminal and gives the exit code. `value` is the option's value as typed;
+// `startFolder` is the working folder the program was started in, against
+// which a relative path in it is meant.
+struct CommandLineTask
+{
+    QString name;        // the option, without "--"
+    QString description; // for --help
+    QString valueName;
+    std::function<int(const QString &value, const QString &startFolder)> run;
+};
+
 // The long-lived objects of a run and the process-wide values, handed to
 // the subsystems when they register their windows. Filled at start-up in
 // the order the objects are made.
@@ -139,6 +152,8 @@ public:
     // without waiting; null while none is registered.
     QDialog *settingsDialog = nullptr;
     ProcessValues values;
+    // Registered before the program starts, so that --help lists them.
+    std::vector<CommandLineTask> commandLineTasks;
     // Set by the record window while it is shown: writes the second panel
     // of its status bar (hints go there instead of the main window's).
     std::function<void(const QString &)> recordWindowStatus;
