@@ -3,6 +3,7 @@
 #include "core/data/stores/Keys.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QtTest>
 
@@ -78,6 +79,50 @@ private slots:
         const Run done = run(u"Volbik"_s, {u"--help"_s});
         QCOMPARE(done.exitCode, 0);
         QVERIFY2(done.out.contains(u"Předvolby telefonních čísel"_s), qPrintable(done.out));
+    }
+
+    // Minulak tells what keeps it from showing a log.
+    void minulakTellsWhatIsMissing_data()
+    {
+        QTest::addColumn<bool>("previousYear");
+        QTest::addColumn<QString>("srcData");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("no previous year") << false << u"Plyn"_s << u"složka Data\\Data01 neexistuje"_s;
+        QTest::newRow("no such log") << true << u"Vítr"_s << u"program dostal „Vítr“"_s;
+        QTest::newRow("nothing named") << true << QString() << u"Není určeno, která evidence"_s;
+    }
+    void minulakTellsWhatIsMissing()
+    {
+        QFETCH(bool, previousYear);
+        QFETCH(QString, srcData);
+        QFETCH(QString, told);
+        TestEnv env;
+        env.writeFile(u"Penezka.ini"_s, "[Nastaveni]\r\n");
+        if (previousYear)
+            QDir().mkpath(env.path(u"Data/Data01"_s));
+        const Run done = run(u"Minulak"_s, {u"--terminal"_s, u"--dir"_s, env.programFolder(), u"--log"_s, srcData});
+        QCOMPARE(done.exitCode, 1);
+        QVERIFY2(done.err.contains(told), qPrintable(done.err));
+    }
+
+    // The converters say what they did on a folder without old tables.
+    void convertersLeaveTablesOfTheProgram_data()
+    {
+        QTest::addColumn<QString>("converter");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("Hydrak") << u"Hydrak"_s << u"Data\\Spvodat.DB: už je ve formátu programu."_s;
+        QTest::newRow("Voltak") << u"Voltak"_s << u"Data\\SpElNoc.DB: už je ve formátu programu."_s;
+        QTest::newRow("Plamak") << u"Plamak"_s << u"Data\\Data01\\SPPlyn.db: už je ve formátu programu."_s;
+    }
+    void convertersLeaveTablesOfTheProgram()
+    {
+        QFETCH(QString, converter);
+        QFETCH(QString, table);
+        TestEnv env;
+        env.deliverTables();
+        const Run done = run(converter, {u"--terminal"_s, u"--dir"_s, env.programFolder()});
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.out.contains(table), qPrintable(done.out + done.err));
     }
 
     void aMissingFolderIsTold()
