@@ -9,7 +9,7 @@ if(failed)
 endif()
 
 set(expected
-  bin/rozvahon bin/Zapomnik bin/Volbik
+  bin/rozvahon bin/Zapomnik bin/Volbik bin/Minulak bin/Hydrak bin/Voltak bin/Plamak
   share/applications/cz.mlynek.Rozvahon.desktop share/metainfo/cz.mlynek.Rozvahon.metainfo.xml
   share/icons/hicolor/scalable/apps/cz.mlynek.Rozvahon.svg
   share/man/man1/rozvahon.1 share/man/cs/man1/rozvahon.1
