@@ -1,8 +1,14 @@
-// Figures of the record window on a month of 10,000 and 100,000 records:
-// opening and the full first activation (renumbering included) of a table
-// that is numbered already and of one that is not, and one total.
+// Figures of the record window on a month of 10,000, 100,000 and (with
+// --million) 1,000,000 records, numbered already and not yet numbered:
+//   open+activate   opening and the full first activation (renumbering included)
+//   total           one total worked out again (ReCalc)
+//   post            one edited amount posted, to the updated total
+//   insert top      a record inserted at the top and posted, to the total
+//   delete          the first record deleted, to the total
+// and the table's own walk summing every amount against SQLite's sum() of
+// the same file, and the memory the process holds with the window open.
 //
-//     QT_QPA_PLATFORM=offscreen ./bench_records
+//     QT_QPA_PLATFORM=offscreen ./bench_records [--million]
 
 #include "BenchWindow.h"
 #include "core/data/catalogue/Catalogue.h"
@@ -17,10 +23,36 @@
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <sqlite3.h>
 
 namespace {
 
 double millis(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
+
+// The best of `runs` timings of `work`.
+double best(int runs, const std::function<void()> &work)
+{
+    double fastest = 1e18;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, millis(timer));
+    }
+    return fastest;
+}
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
 
 void fill(const QString &file, int rows, bool numbered)
 {
@@ -44,6 +76,44 @@ void fill(const QString &file, int rows, bool numbered)
     table.commitBatch();
 }
 
+// SQLite's own sum of the amounts, the file opened and closed with it.
+double sqliteSum(const QString &path)
+{
+    return best(3, [&] {
+        sqlite3 *db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt *names = nullptr;
+        sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%'", -1,
+                           &names, nullptr);
+        QByteArray table;
+        if (sqlite3_step(names) == SQLITE_ROW)
+            table = reinterpret_cast<const char *>(sqlite3_column_text(names, 0));
+        sqlite3_finalize(names);
+        sqlite3_stmt *sum = nullptr;
+        sqlite3_prepare_v2(db, ("SELECT sum(\"Castka\") FROM \"" + table + "\"").constData(), -1, &sum, nullptr);
+        sqlite3_step(sum);
+        sqlite3_finalize(sum);
+        sqlite3_close(db);
+    });
+}
+
+// The table's walk over every row, summing the amounts, the file opened
+// and closed with it.
+double walkSum()
+{
+    return best(3, [] {
+        Table table;
+        table.setFolder(QStringLiteral("Data"));
+        table.setTableName(QStringLiteral("Leden.db"));
+        table.open();
+        Money sum;
+        const int amount = table.field(LedgerField::Amount).index();
+        for (table.first(); !table.eof(); table.next())
+            sum += table.field(amount).asMoney();
+        table.close();
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -53,33 +123,59 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ROZVAHON_FAKE_PLATFORM", "1");
     QApplication app(argc, argv);
+    const bool million = app.arguments().contains(QStringLiteral("--million"));
     BenchWindow bench;
     const QString data = QDir(bench.folder()).filePath(QStringLiteral("Data/"));
 
-    std::printf("%-10s %-12s %14s %14s\n", "records", "table", "open+activate", "one total");
-    for (const int rows : {10000, 100000}) {
+    std::printf("%-9s %-13s %10s %8s %8s %10s %8s %8s %8s %8s\n", "records", "table", "open+act.", "total", "post",
+                "insert top", "delete", "walk-sum", "sum()", "RSS MB");
+    QList<int> sizes{10000, 100000};
+    if (million)
+        sizes << 1000000;
+    for (const int rows : sizes) {
         for (const bool numbered : {true, false}) {
             const QString master = QStringLiteral("Unor.db");
             QFile::remove(data + master);
             QFile::copy(data + QStringLiteral("Listopad.db"), data + master); // an empty ledger
             fill(master, rows, numbered);
-            double open = 1e18;
-            double total = 1e18;
+            double open = 1e18, total = 1e18, post = 1e18, insert = 1e18, remove = 1e18;
+            long rss = 0;
             for (int run = 0; run < 3; ++run) {
                 QFile::remove(data + QStringLiteral("Leden.db"));
                 QFile::copy(data + master, data + QStringLiteral("Leden.db"));
-                QElapsedTimer timer;
-                timer.start();
-                std::unique_ptr<TForm3> window = bench.open(QStringLiteral("Leden.db"), QStringLiteral("Měsíc Leden"));
-                open = std::min(open, millis(timer));
-                for (int i = 0; i < 3; ++i) {
-                    timer.restart();
+                std::unique_ptr<TForm3> window;
+                open = std::min(open, best(1, [&] {
+                    window = bench.open(QStringLiteral("Leden.db"), QStringLiteral("Měsíc Leden"));
+                }));
+                rss = std::max(rss, residentKilobytes());
+                Table &ledger = bench.ledgerHolder().table();
+                total = std::min(total, best(3, [&] { window->ReCalc(); }));
+                post = std::min(post, best(3, [&] {
+                    ledger.moveTo(rows / 2);
+                    ledger.edit();
+                    ledger.field(LedgerField::Amount).setMoney(ledger.field(LedgerField::Amount).asMoney() + Money::fromCrowns(1));
+                    ledger.post();
                     window->ReCalc();
-                    total = std::min(total, millis(timer));
-                }
+                }));
+                insert = std::min(insert, best(3, [&] {
+                    ledger.first();
+                    ledger.insert();
+                    ledger.field(LedgerField::Amount).setMoney(Money::fromCrowns(7));
+                    ledger.post();
+                    window->ReCalc();
+                }));
+                remove = std::min(remove, best(3, [&] {
+                    ledger.first();
+                    ledger.remove();
+                    window->ReCalc();
+                }));
                 window->close();
             }
-            std::printf("%-10d %-12s %11.1f ms %11.1f ms\n", rows, numbered ? "numbered" : "not numbered", open, total);
+            const double walk = walkSum();
+            const double sum = sqliteSum(data + QStringLiteral("Leden.db"));
+            std::printf("%-9d %-13s %7.1f ms %5.1f ms %5.1f ms %7.1f ms %5.1f ms %5.1f ms %5.1f ms %8.1f\n", rows,
+                        numbered ? "numbered" : "not numbered", open, total, post, insert, remove, walk, sum,
+                        double(rss) / 1024.0);
         }
     }
     return 0;

@@ -22,8 +22,12 @@ Money total(Table &ledger)
         return Money();
     const int amount = ledger.field(LedgerField::Amount).index();
     const int hidden = ledger.field(LedgerField::HiddenAmount).index();
-    // The amounts and the hidden amounts in one read of the stored rows; the
-    // cursor, and a record being typed, stay as they are.
+    // Every row is shown: the table keeps the sum of all of them, adjusted
+    // by each post and delete.
+    if (!ledger.filtered())
+        return ledger.storedSum({amount, hidden});
+    // The ticked rows: the amounts and the hidden amounts in one read of the
+    // stored rows; the cursor, and a record being typed, stay as they are.
     Money sum;
     ledger.readShownRows({amount, hidden}, [&sum](const QVector<QVariant> &row) {
         for (const QVariant &value : row)
@@ -47,6 +51,8 @@ int hiddenCount(Table &ledger)
         return 0;
     const int amount = ledger.field(LedgerField::HiddenAmount).index();
     const int text = ledger.field(LedgerField::HiddenText).index();
+    if (!ledger.filtered())
+        return ledger.countRowsWith({amount, text});
     int count = 0;
     RememberedRecord current(ledger);
     {

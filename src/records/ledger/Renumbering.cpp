@@ -16,49 +16,14 @@ int walk(Table &ledger, bool supplements, const QString &automaticSupplement)
         return 0;
     if (ledger.state() != Table::State::Browse)
         ledger.post();
-    const int number = ledger.field(LedgerField::RowNumber).index();
-    const int supplement = ledger.field(LedgerField::Supplement).index();
-
+    std::optional<Table::EmptyFill> fill;
+    if (supplements)
+        fill = Table::EmptyFill{ledger.field(LedgerField::Supplement).index(),
+                                automaticSupplement.isEmpty() ? QVariant() : QVariant(automaticSupplement), ErrorText};
+    // The rows that need it are found and written by the table in one
+    // statement; a numbered table is read once and not written.
+    const int written = ledger.numberRows(ledger.field(LedgerField::RowNumber).index(), fill);
     SuspendedControls suspended(ledger);
-    const bool filtered = ledger.filtered();
-    if (filtered)
-        ledger.setFiltered(false);
-    const bool ownBatch = !ledger.inBatch();
-    int written = 0;
-    try {
-        if (ownBatch)
-            ledger.beginBatch();
-        int ordinal = 0;
-        for (ledger.first(); !ledger.eof(); ledger.next()) {
-            ++ordinal;
-            const QVariant stored = ledger.value(number);
-            const bool numbered = !stored.isNull() && stored.toInt() == ordinal;
-            QString text;
-            bool fill = false;
-            if (supplements) {
-                text = ledger.field(supplement).asString();
-                fill = (text.isEmpty() && !automaticSupplement.isEmpty()) || text == ErrorText;
-            }
-            if (numbered && !fill)
-                continue;
-            ledger.edit();
-            ledger.field(number).setInteger(ordinal);
-            if (fill)
-                ledger.field(supplement).setString(text.isEmpty() ? automaticSupplement : QString());
-            ledger.post();
-            ++written;
-        }
-        if (ownBatch)
-            ledger.commitBatch();
-    } catch (...) {
-        if (ownBatch)
-            ledger.rollbackBatch();
-        if (filtered)
-            ledger.setFiltered(true);
-        throw;
-    }
-    if (filtered)
-        ledger.setFiltered(true); // the ticks filter sees the new numbers
     ledger.first();
     return written;
 }

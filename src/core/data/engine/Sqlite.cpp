@@ -137,6 +137,19 @@ QByteArray Statement::columnBlob(int column) const
     return data ? QByteArray(static_cast<const char *>(data), sqlite3_column_bytes(m_stmt, column)) : QByteArray();
 }
 
+Statement &StatementCache::get(Connection &connection, const QString &sql)
+{
+    std::shared_ptr<Statement> &statement = m_statements[sql];
+    if (!statement) {
+        auto made = std::make_shared<Statement>();
+        made->prepare(connection, sql); // a failed prepare is tried again next time
+        statement = std::move(made);
+    } else {
+        statement->reset();
+    }
+    return *statement;
+}
+
 QString quoted(const QString &identifier)
 {
     QString text = identifier;

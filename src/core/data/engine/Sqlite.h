@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <memory>
 #include <QString>
 
 struct sqlite3;
@@ -70,6 +72,21 @@ public:
 private:
     Connection *m_connection = nullptr;
     sqlite3_stmt *m_stmt = nullptr;
+};
+
+// Statements prepared once and kept for the life of a connection, by
+// their text: a statement run for every row of a walk, or for every post,
+// is compiled only the first time.
+class StatementCache
+{
+public:
+    // The statement of `sql`, reset and ready to bind.
+    Statement &get(Connection &connection, const QString &sql);
+    // Finalizes them all (before the connection closes).
+    void clear() { m_statements.clear(); }
+
+private:
+    QHash<QString, std::shared_ptr<Statement>> m_statements;
 };
 
 // "name" quoted as an SQL identifier.

@@ -192,6 +192,7 @@ void Table::open()
         m_scan.finalize();
         m_fetch.finalize();
         m_insert.finalize();
+        m_statements.clear();
         m_db.close();
         m_layout.clear();
         m_all.clear();
@@ -341,22 +342,27 @@ void Table::loadOrder()
     resetScan();
     m_rowCache.clear();
     m_nextAutoIncrement = 0;
-    m_all.clear();
-    sqlite::Statement keys;
-    keys.prepare(m_db, QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
-                           .arg(sqlite::quoted(OrderColumn), sqlite::quoted(IdColumn), m_sql));
+    m_keptVersion.reset();
+    std::vector<RowKey> all;
+    sqlite::Statement &count = statement(QStringLiteral("SELECT count(*) FROM %1").arg(m_sql));
+    all.reserve(size_t(count.step() ? count.columnInt(0) : 0));
+    count.reset();
+    sqlite::Statement &keys = statement(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
+                                            .arg(sqlite::quoted(OrderColumn), sqlite::quoted(IdColumn), m_sql));
     while (keys.step())
-        m_all.push_back({keys.columnInt(0), keys.columnInt(1)});
-    keys.finalize();
-    m_rows = m_all;
+        all.push_back({keys.columnInt(0), keys.columnInt(1)});
+    keys.reset();
+    m_rows = all;
+    m_all = std::move(all);
     m_dataVersion = fileVersion();
 }
 
 qint64 Table::fileVersion() const
 {
-    sqlite::Statement version;
-    version.prepare(m_db, QStringLiteral("PRAGMA data_version"));
-    return version.step() ? version.columnInt(0) : 0;
+    sqlite::Statement &version = statement(QStringLiteral("PRAGMA data_version"));
+    const qint64 value = version.step() ? version.columnInt(0) : 0;
+    version.reset();
+    return value;
 }
 
 // Reads the keys and the filter afresh; the cursor stays on its row, or
@@ -420,6 +426,8 @@ void Table::close()
     m_scan.finalize();
     m_fetch.finalize();
     m_insert.finalize();
+    m_statements.clear();
+    m_keptVersion.reset();
     m_db.close();
     m_all.clear();
     m_rows.clear();
@@ -936,14 +944,15 @@ void Table::writeUpdate(const QList<int> &changed)
     QStringList sets;
     for (int i = 0; i < changed.size(); ++i)
         sets << sqlite::quoted(m_layout.at(changed[i]).name) + QStringLiteral(" = ?%1").arg(i + 1);
-    sqlite::Statement statement;
-    statement.prepare(m_db, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
-                                .arg(m_sql, sets.join(QStringLiteral(", ")), sqlite::quoted(IdColumn))
-                                .arg(changed.size() + 1));
+    // One statement for each set of changed fields: the same edit made row
+    // after row is compiled once.
+    sqlite::Statement &update = statement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
+                                              .arg(m_sql, sets.join(QStringLiteral(", ")), sqlite::quoted(IdColumn))
+                                              .arg(changed.size() + 1));
     for (int i = 0; i < changed.size(); ++i)
-        StoredValues::bind(statement, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
-    statement.bindInt(int(changed.size()) + 1, m_rows[m_pos].id);
-    statement.run();
+        StoredValues::bind(update, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
+    update.bindInt(int(changed.size()) + 1, m_rows[m_pos].id);
+    update.run();
 }
 
 void Table::post()
@@ -987,6 +996,8 @@ void Table::post()
             m_rowCache.remove(id);
             if (!stale.isEmpty())
                 failStale(Operation::Post, stale);
+            if (m_keptVersion)
+                m_keptUnits += keptUnits(m_buffer) - keptUnits(m_original);
         }
         m_modified = false;
         setState(State::Browse);
@@ -1045,6 +1056,8 @@ void Table::post()
                      key);
         m_rows.insert(m_rows.begin() + m_insertRow, key);
         m_pos = m_insertRow;
+        if (m_keptVersion)
+            m_keptUnits += keptUnits(m_buffer);
     } catch (const EngineError &error) {
         try {
             m_db.exec(ownTransaction ? "ROLLBACK" : "ROLLBACK TO table_post; RELEASE table_post");
@@ -1104,11 +1117,18 @@ void Table::remove()
     const RowKey key = m_rows[m_pos];
     resetScan();
     bool gone = false;
+    qint64 removedUnits = 0;
     try {
-        sqlite::Statement statement;
-        statement.prepare(m_db, QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(m_sql, sqlite::quoted(IdColumn)));
-        statement.bindInt(1, key.id);
-        statement.run();
+        // What the row adds to the kept sum, as stored.
+        if (m_keptVersion) {
+            QVector<QVariant> stored;
+            if (readStored(key.id, stored))
+                removedUnits = keptUnits(stored);
+        }
+        sqlite::Statement &erase =
+            statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(m_sql, sqlite::quoted(IdColumn)));
+        erase.bindInt(1, key.id);
+        erase.run();
         gone = m_db.changes() == 0;
     } catch (const EngineError &error) {
         fail(Operation::Delete, EngineMessages::explain(error, quotedName(m_tableName)));
@@ -1116,6 +1136,8 @@ void Table::remove()
     m_rowCache.remove(key.id);
     if (gone)
         failStale(Operation::Delete, RowDeleted);
+    if (m_keptVersion)
+        m_keptUnits -= removedUnits;
     const int removedRow = m_pos;
     m_all.erase(m_all.begin() + OrderKeys::indexOfId(m_all, key.id));
     m_rows.erase(m_rows.begin() + m_pos);
@@ -1159,8 +1181,148 @@ void Table::emptyTable()
     m_pos = -1;
     m_eof = m_bof = true;
     m_dataVersion = fileVersion();
+    if (m_keptVersion) {
+        m_keptUnits = 0;
+        m_keptVersion = m_dataVersion;
+    }
     notifyReset();
     emit afterScroll();
+}
+
+// ---------------------------------------------------------------- aggregates
+
+qint64 Table::keptUnits(const QVector<QVariant> &row) const
+{
+    qint64 units = 0;
+    for (int field : m_keptFields)
+        if (field < row.size() && !row.at(field).isNull())
+            units += row.at(field).value<Money>().units();
+    return units;
+}
+
+Money Table::storedSum(const QList<int> &fields)
+{
+    if (!isOpen())
+        return Money();
+    try {
+        const qint64 version = fileVersion();
+        if (fields != m_keptFields || !m_keptVersion || *m_keptVersion != version) {
+            // Money is kept as whole ten-thousandths; the cast reads any
+            // other stored form as a row read does.
+            QStringList sums;
+            for (int field : fields)
+                sums << QStringLiteral("coalesce(sum(CAST(%1 AS INTEGER)), 0)").arg(sqlite::quoted(m_layout.at(field).name));
+            qint64 units = 0;
+            if (!sums.isEmpty()) {
+                sqlite::Statement &sum =
+                    statement(QStringLiteral("SELECT %1 FROM %2").arg(sums.join(QStringLiteral(" + ")), m_sql));
+                units = sum.step() ? sum.columnInt(0) : 0;
+                sum.reset();
+            }
+            m_keptFields = fields;
+            m_keptUnits = units;
+            m_keptVersion = version;
+        }
+    } catch (const EngineError &error) {
+        m_keptVersion.reset();
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+    return Money::fromUnits(m_keptUnits);
+}
+
+int Table::countRowsWith(const QList<int> &fields) const
+{
+    if (!isOpen() || fields.isEmpty())
+        return 0;
+    QStringList held;
+    for (int field : fields) {
+        const FieldDef &def = m_layout.at(field);
+        const QString name = sqlite::quoted(def.name);
+        const bool isText = def.type == FieldType::Text || def.type == FieldType::Memo
+                            || def.type == FieldType::FormattedMemo;
+        held << (isText ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
+                        : QStringLiteral("coalesce(CAST(%1 AS INTEGER), 0) <> 0").arg(name));
+    }
+    try {
+        sqlite::Statement &count = statement(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(m_sql, held.join(QStringLiteral(" OR "))));
+        const int rows = count.step() ? int(count.columnInt(0)) : 0;
+        count.reset();
+        return rows;
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
+{
+    if (!isOpen())
+        return 0;
+    checkBrowseMode();
+    try {
+        syncWithFile();
+    } catch (const EngineError &error) {
+        fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
+    }
+    if (!m_db.inTransaction())
+        checkFileIdentity(Operation::Update);
+    const QString number = sqlite::quoted(m_layout.at(numberField).name);
+    // The place of each row comes from the window function over the order
+    // key; a row is written only when its number or its filled field is not
+    // what it should be.
+    QString sets = QStringLiteral("%1 = places.place").arg(number);
+    QString differs = QStringLiteral("%1 IS NOT places.place").arg(number);
+    QVariant filled;
+    if (fill) {
+        const QString field = sqlite::quoted(m_layout.at(fill->field).name);
+        filled = FieldCodec::normalized(m_layout.at(fill->field), fill->value);
+        const QString empty = QStringLiteral("(%1 IS NULL OR %1 = '')").arg(field);
+        const QString cleared = QStringLiteral("%1 = ?2").arg(field);
+        const QString becomes = filled.isNull() ? QStringLiteral("CASE WHEN %1 THEN NULL ELSE %2 END").arg(cleared, field)
+                                                : QStringLiteral("CASE WHEN %1 THEN NULL WHEN %2 THEN ?1 ELSE %3 END")
+                                                      .arg(cleared, empty, field);
+        sets += QStringLiteral(", %1 = %2").arg(field, becomes);
+        differs += QStringLiteral(" OR %1").arg(cleared);
+        if (!filled.isNull())
+            differs += QStringLiteral(" OR %1").arg(empty);
+    }
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 FROM (SELECT %3 AS row_id, row_number() OVER (ORDER BY %4) "
+                                       "AS place FROM %1) AS places WHERE %1.%3 = places.row_id AND (%5)")
+                            .arg(m_sql, sets, sqlite::quoted(IdColumn), sqlite::quoted(OrderColumn), differs);
+    const bool ownTransaction = !m_db.inTransaction();
+    resetScan();
+    int written = 0;
+    try {
+        m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_numbering");
+        try {
+            sqlite::Statement &update = statement(sql);
+            if (fill) {
+                if (!filled.isNull())
+                    StoredValues::bind(update, 1, m_layout.at(fill->field), filled);
+                else
+                    update.bindNull(1);
+                update.bindText(2, fill->clearedText);
+            }
+            update.run();
+            written = int(m_db.changes());
+            m_db.exec(ownTransaction ? "COMMIT" : "RELEASE table_numbering");
+        } catch (const EngineError &) {
+            try {
+                m_db.exec(ownTransaction ? "ROLLBACK" : "ROLLBACK TO table_numbering; RELEASE table_numbering");
+            } catch (const EngineError &) {
+            }
+            throw;
+        }
+    } catch (const EngineError &error) {
+        fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
+    }
+    if (written > 0) {
+        m_rowCache.clear();
+        if (m_filtered)
+            applyFilter(); // a filter may look at what was written
+        notifyReset();
+    }
+    return written;
 }
 
 // ---------------------------------------------------------------- batches

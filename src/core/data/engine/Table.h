@@ -165,6 +165,31 @@ public:
     void rollbackBatch();
     bool inBatch() const { return m_batch; }
 
+    // Aggregates of the stored rows, every row of the file whatever the
+    // filter shows, each one statement; a record being typed does not count.
+    //
+    // The exact sum of the money `fields`. Read once, then kept by the
+    // table's own posts and deletes (by their old and new values); read
+    // afresh after the rows were read again or another connection wrote.
+    Money storedSum(const QList<int> &fields);
+    // How many rows hold something in any of `fields`: a text that is not
+    // empty, or a number, amount or logical that is not zero.
+    int countRowsWith(const QList<int> &fields) const;
+
+    // What numbering fills in besides the number: `value` where `field` is
+    // empty, and empty where it reads `clearedText`.
+    struct EmptyFill
+    {
+        int field = -1;
+        QVariant value; // null: nothing is filled in
+        QString clearedText;
+    };
+    // Gives every row of the file (filtered or not) its place 1 ... N in
+    // table order in `numberField`, and applies `fill`; only the rows that
+    // change are written, in one statement, inside the batch when one is
+    // open. A pending edit is posted first. Returns the rows written.
+    int numberRows(int numberField, const std::optional<EmptyFill> &fill = std::nullopt);
+
     const Layout &fields() const { return m_layout; }
     int fieldIndex(const QString &name) const; // -1 when there is none
     Field field(const QString &name) const;    // raises an error when there is none
@@ -240,6 +265,10 @@ private:
     void respaceOrder();
     void writeInsert(qint64 order);
     void writeUpdate(const QList<int> &changed);
+    // The kept sum's part of a row (its kept fields).
+    qint64 keptUnits(const QVector<QVariant> &row) const;
+    // A statement kept for the table's life.
+    sqlite::Statement &statement(const QString &sql) const { return m_statements.get(m_db, sql); }
     bool controlsHeldBack();
     void notifyReset();
     void notifyCurrent();
@@ -258,6 +287,7 @@ private:
     mutable sqlite::Statement m_scan;  // rows from an order key on, in stored order
     mutable sqlite::Statement m_fetch; // one row by order key
     sqlite::Statement m_insert;        // a new row, prepared at its first use
+    mutable sqlite::StatementCache m_statements; // updates, deletes, the data version, aggregates
     QString m_sql;                     // quoted SQL name of the table
     Layout m_layout;
 
@@ -280,6 +310,12 @@ private:
     mutable std::vector<int> m_scanColumnOf; // field -> its column in the scan, or -1
 
     mutable QHash<qint64, QVector<QVariant>> m_rowCache; // by identity
+
+    // The kept sum of storedSum(): its fields, its value in ten-thousandths,
+    // and the file's data version it was read at (valid only while set).
+    QList<int> m_keptFields;
+    qint64 m_keptUnits = 0;
+    std::optional<qint64> m_keptVersion;
 
     QVector<QVariant> m_buffer;   // the record being edited or inserted
     QVector<QVariant> m_original; // its stored values (edit)
