@@ -1267,44 +1267,61 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
     if (!m_db.inTransaction())
         checkFileIdentity(Operation::Update);
     const QString number = sqlite::quoted(m_layout.at(numberField).name);
-    // The place of each row comes from the window function over the order
-    // key; a row is written only when its number or its filled field is not
-    // what it should be.
-    QString sets = QStringLiteral("%1 = places.place").arg(number);
-    QString differs = QStringLiteral("%1 IS NOT places.place").arg(number);
+    const QString id = sqlite::quoted(IdColumn);
     QVariant filled;
+    QString filledField;
     if (fill) {
-        const QString field = sqlite::quoted(m_layout.at(fill->field).name);
         filled = FieldCodec::normalized(m_layout.at(fill->field), fill->value);
-        const QString empty = QStringLiteral("(%1 IS NULL OR %1 = '')").arg(field);
-        const QString cleared = QStringLiteral("%1 = ?2").arg(field);
-        const QString becomes = filled.isNull() ? QStringLiteral("CASE WHEN %1 THEN NULL ELSE %2 END").arg(cleared, field)
-                                                : QStringLiteral("CASE WHEN %1 THEN NULL WHEN %2 THEN ?1 ELSE %3 END")
-                                                      .arg(cleared, empty, field);
-        sets += QStringLiteral(", %1 = %2").arg(field, becomes);
-        differs += QStringLiteral(" OR %1").arg(cleared);
-        if (!filled.isNull())
-            differs += QStringLiteral(" OR %1").arg(empty);
+        filledField = sqlite::quoted(m_layout.at(fill->field).name);
     }
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 FROM (SELECT %3 AS row_id, row_number() OVER (ORDER BY %4) "
-                                       "AS place FROM %1) AS places WHERE %1.%3 = places.row_id AND (%5)")
-                            .arg(m_sql, sets, sqlite::quoted(IdColumn), sqlite::quoted(OrderColumn), differs);
+    // One pass in table order finds the rows whose number or filled field
+    // is not what it should be; only those are written, afterwards, each
+    // with one of two statements prepared once.
+    struct Change
+    {
+        qint64 id;
+        qint64 place;
+        int fill; // 0 keep, 1 fill in, 2 empty
+    };
+    std::vector<Change> changes;
     const bool ownTransaction = !m_db.inTransaction();
     resetScan();
-    int written = 0;
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_numbering");
         try {
-            sqlite::Statement &update = statement(sql);
-            if (fill) {
-                if (!filled.isNull())
-                    StoredValues::bind(update, 1, m_layout.at(fill->field), filled);
-                else
-                    update.bindNull(1);
-                update.bindText(2, fill->clearedText);
+            sqlite::Statement &rows = statement(QStringLiteral("SELECT %1, %2%3 FROM %4 ORDER BY %5")
+                                                    .arg(id, number, fill ? QStringLiteral(", ") + filledField : QString(),
+                                                         m_sql, sqlite::quoted(OrderColumn)));
+            qint64 place = 0;
+            while (rows.step()) {
+                ++place;
+                const bool numbered = !rows.isNull(1) && rows.columnInt(1) == place;
+                int filling = 0;
+                if (fill) {
+                    const QString text = rows.columnText(2);
+                    if (text == fill->clearedText)
+                        filling = 2;
+                    else if (text.isEmpty() && !filled.isNull())
+                        filling = 1;
+                }
+                if (!numbered || filling != 0)
+                    changes.push_back({rows.columnInt(0), place, filling});
             }
-            update.run();
-            written = int(m_db.changes());
+            rows.reset();
+            for (const Change &change : changes) {
+                sqlite::Statement &update =
+                    change.fill == 0
+                        ? statement(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE %3 = ?2").arg(m_sql, number, id))
+                        : statement(QStringLiteral("UPDATE %1 SET %2 = ?1, %3 = ?3 WHERE %4 = ?2")
+                                        .arg(m_sql, number, filledField, id));
+                update.bindInt(1, change.place);
+                update.bindInt(2, change.id);
+                if (change.fill == 1)
+                    StoredValues::bind(update, 3, m_layout.at(fill->field), filled);
+                else if (change.fill == 2)
+                    update.bindNull(3);
+                update.run();
+            }
             m_db.exec(ownTransaction ? "COMMIT" : "RELEASE table_numbering");
         } catch (const EngineError &) {
             try {
@@ -1316,6 +1333,7 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
     } catch (const EngineError &error) {
         fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
     }
+    const int written = int(changes.size());
     if (written > 0) {
         m_rowCache.clear();
         if (m_filtered)
