@@ -1,0 +1,401 @@
+#include "core/data/engine/Table.h"
+
+#include "core/data/engine/EngineError.h"
+#include "core/data/engine/EngineMessages.h"
+#include "core/data/engine/FieldCodec.h"
+#include "core/data/engine/OrderKeys.h"
+#include "core/data/engine/StoredValues.h"
+#include "core/data/engine/TableDetail.h"
+#include "core/data/engine/RowFilter.h"
+
+#include <QSet>
+#include <limits>
+
+// Reading stored rows: the scan that walks follow, single rows by
+// identity, whole-table reads, the aggregates, and the filters.
+
+using namespace TableDetail;
+
+// ---------------------------------------------------------------- reading
+
+void Table::resetScan() const
+{
+    if (m_scanLive)
+        m_scan.reset();
+    m_scanLive = false;
+    m_scanPos = -1;
+}
+
+// The scan reads only the fields asked for so far: a walk that sums one
+// field makes SQLite decode one column, not the whole row. Asking for
+// another field widens the statement once and puts it back on its row.
+void Table::prepareScan() const
+{
+    QStringList names;
+    for (int field : m_scanFields)
+        names << sqlite::quoted(m_layout.at(field).name);
+    const QString order = sqlite::quoted(OrderColumn);
+    names << order << sqlite::quoted(IdColumn);
+    m_scan.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
+                             .arg(names.join(QStringLiteral(", ")), m_sql, order));
+}
+
+int Table::scanColumn(int field) const
+{
+    if (m_scanColumnOf[size_t(field)] >= 0)
+        return m_scanColumnOf[size_t(field)];
+    const bool live = m_scanLive;
+    const qint64 order = m_scanOrder;
+    m_scanColumnOf[size_t(field)] = int(m_scanFields.size());
+    m_scanFields << field;
+    prepareScan();
+    if (live) {
+        m_scan.bindInt(1, order);
+        m_scanLive = m_scan.step() && m_scan.columnInt(int(m_scanFields.size())) == order;
+        if (!m_scanLive) {
+            m_scan.reset();
+            m_scanPos = -1;
+        }
+    }
+    return m_scanColumnOf[size_t(field)];
+}
+
+// Puts the scan statement on the current row. A walk in stored order only
+// steps the statement; any other move seeks by the order key. The row found
+// there must have the identity the cursor knows, or it is not the row.
+bool Table::seekCurrent() const
+{
+    if (m_pos < 0 || m_pos >= int(m_rows.size()))
+        return false;
+    const RowKey wanted = m_rows[m_pos];
+    if (m_scanLive && m_scanPos == m_pos)
+        return true;
+    const int orderColumn = int(m_scanFields.size());
+    const int idColumn = orderColumn + 1;
+    if (m_scanLive && m_scanPos >= 0 && m_scanPos == m_pos - 1 && m_scanOrder < wanted.order) {
+        while (m_scan.step()) {
+            m_scanOrder = m_scan.columnInt(orderColumn);
+            m_scanId = m_scan.columnInt(idColumn);
+            if (m_scanOrder >= wanted.order)
+                break;
+        }
+        if (m_scanOrder == wanted.order && m_scanId == wanted.id) {
+            m_scanPos = m_pos;
+            return true;
+        }
+    }
+    m_scan.reset();
+    m_scan.bindInt(1, wanted.order);
+    m_scanLive = m_scan.step();
+    m_scanOrder = m_scanLive ? m_scan.columnInt(orderColumn) : 0;
+    m_scanId = m_scanLive ? m_scan.columnInt(idColumn) : 0;
+    m_scanPos = m_scanLive && m_scanOrder == wanted.order && m_scanId == wanted.id ? m_pos : -1;
+    return m_scanPos == m_pos;
+}
+
+QVariant Table::storedValue(int field) const
+{
+    try {
+        const int column = scanColumn(field);
+        if (m_probing)
+            return StoredValues::read(m_scan, column, m_layout.at(field));
+        if (m_pos < 0 || m_pos >= int(m_rows.size()))
+            return QVariant();
+        if (!seekCurrent()) // the row moved or went away under another cursor
+            return fetchedValue(m_rows[m_pos].id, field);
+        return StoredValues::read(m_scan, column, m_layout.at(field));
+    } catch (const EngineError &) {
+        resetScan();
+        throw;
+    }
+}
+
+bool Table::readStored(qint64 id, QVector<QVariant> &row) const
+{
+    row = QVector<QVariant>(m_layout.size());
+    m_fetch.bindInt(1, id);
+    bool found = false;
+    try {
+        found = m_fetch.step();
+        if (found)
+            for (int i = 0; i < m_layout.size(); ++i)
+                row[i] = StoredValues::read(m_fetch, i, m_layout.at(i));
+    } catch (...) {
+        m_fetch.reset();
+        throw;
+    }
+    m_fetch.reset();
+    return found;
+}
+
+QVariant Table::fetchedValue(qint64 id, int field) const
+{
+    auto cached = m_rowCache.constFind(id);
+    if (cached == m_rowCache.cend()) {
+        QVector<QVariant> row;
+        readStored(id, row);
+        if (m_rowCache.size() >= RowCacheLimit)
+            m_rowCache.clear();
+        cached = m_rowCache.insert(id, row);
+    }
+    return cached->at(field);
+}
+
+void Table::readShownRows(const QList<int> &fields, const std::function<void(const QVector<QVariant> &)> &visit) const
+{
+    if (!isOpen())
+        return;
+    QStringList names;
+    for (int field : fields)
+        names << sqlite::quoted(m_layout.at(field).name);
+    names << sqlite::quoted(IdColumn);
+    QSet<qint64> shown;
+    const bool filtering = m_filtered && m_predicate;
+    if (filtering) {
+        shown.reserve(qsizetype(m_rows.size()));
+        for (const RowKey &row : m_rows)
+            shown.insert(row.id);
+    }
+    try {
+        sqlite::Statement walk;
+        walk.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                               .arg(names.join(QStringLiteral(", ")), m_sql, sqlite::quoted(OrderColumn)));
+        QVector<QVariant> values(fields.size());
+        while (walk.step()) {
+            if (filtering && !shown.contains(walk.columnInt(int(fields.size()))))
+                continue;
+            for (int i = 0; i < fields.size(); ++i)
+                values[i] = StoredValues::read(walk, i, m_layout.at(fields[i]));
+            visit(values);
+        }
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+Table::Bookmark Table::highestBookmark() const
+{
+    if (!isOpen())
+        return 0;
+    try {
+        sqlite::Statement top;
+        top.prepare(m_db, QStringLiteral("SELECT max(%1) FROM %2").arg(sqlite::quoted(IdColumn), m_sql));
+        return top.step() ? top.columnInt(0) : 0;
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+void Table::readRowsAfter(Bookmark after, const QList<int> &fields,
+                          const std::function<void(const QVector<QVariant> &)> &visit) const
+{
+    if (!isOpen())
+        return;
+    QStringList names;
+    for (int field : fields)
+        names << sqlite::quoted(m_layout.at(field).name);
+    try {
+        sqlite::Statement rows;
+        rows.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 > ?1")
+                               .arg(names.join(QStringLiteral(", ")), m_sql, sqlite::quoted(IdColumn)));
+        rows.bindInt(1, after);
+        QVector<QVariant> values(fields.size());
+        while (rows.step()) {
+            for (int i = 0; i < fields.size(); ++i)
+                values[i] = StoredValues::read(rows, i, m_layout.at(fields[i]));
+            visit(values);
+        }
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+int Table::fieldIndex(const QString &name) const
+{
+    for (int i = 0; i < m_layout.size(); ++i)
+        if (m_layout.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Field Table::field(const QString &name) const
+{
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw EngineError(QStringLiteral("Pole %1 v tabulce %2 nebylo nalezeno.").arg(quotedName(name), quotedName(m_tableName)));
+    return Field(const_cast<Table *>(this), index);
+}
+
+QVariant Table::value(int field) const
+{
+    if (!isOpen() || field < 0 || field >= m_layout.size())
+        return QVariant();
+    if (!m_probing && (m_state == State::Edit || m_state == State::Insert))
+        return m_buffer.at(field);
+    return storedValue(field);
+}
+
+void Table::setValue(int field, const QVariant &value)
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        throw EngineError(QStringLiteral("Tabulka %1 není v režimu úprav ani vkládání.").arg(quotedName(m_tableName)));
+    if (field < 0 || field >= m_layout.size())
+        throw EngineError(QStringLiteral("Pole č. %1 v tabulce %2 neexistuje.").arg(field + 1).arg(quotedName(m_tableName)));
+    const QVariant normal = FieldCodec::normalized(m_layout.at(field), value);
+    if (FieldCodec::sameValue(m_buffer.at(field), normal) && normal.metaType() == m_buffer.at(field).metaType())
+        return;
+    m_buffer[field] = normal;
+    m_modified = true;
+    emit fieldChanged(field);
+    notifyRow(controlCurrentRow());
+}
+
+// ---------------------------------------------------------------- aggregates
+
+qint64 Table::keptUnits(const QVector<QVariant> &row) const
+{
+    qint64 units = 0;
+    for (int field : m_keptFields)
+        if (field < row.size() && !row.at(field).isNull())
+            units += row.at(field).value<Money>().units();
+    return units;
+}
+
+Money Table::storedSum(const QList<int> &fields)
+{
+    if (!isOpen())
+        return Money();
+    try {
+        const qint64 version = fileVersion();
+        if (fields != m_keptFields || !m_keptVersion || *m_keptVersion != version) {
+            // Money is kept as whole ten-thousandths; the cast reads any
+            // other stored form as a row read does.
+            QStringList sums;
+            for (int field : fields)
+                sums << QStringLiteral("coalesce(sum(CAST(%1 AS INTEGER)), 0)").arg(sqlite::quoted(m_layout.at(field).name));
+            qint64 units = 0;
+            if (!sums.isEmpty()) {
+                sqlite::Statement &sum =
+                    statement(QStringLiteral("SELECT %1 FROM %2").arg(sums.join(QStringLiteral(" + ")), m_sql));
+                units = sum.step() ? sum.columnInt(0) : 0;
+                sum.reset();
+            }
+            m_keptFields = fields;
+            m_keptUnits = units;
+            m_keptVersion = version;
+        }
+    } catch (const EngineError &error) {
+        m_keptVersion.reset();
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+    return Money::fromUnits(m_keptUnits);
+}
+
+int Table::countRowsWith(const QList<int> &fields) const
+{
+    if (!isOpen() || fields.isEmpty())
+        return 0;
+    QStringList held;
+    for (int field : fields) {
+        const FieldDef &def = m_layout.at(field);
+        const QString name = sqlite::quoted(def.name);
+        const bool isText = def.type == FieldType::Text || def.type == FieldType::Memo
+                            || def.type == FieldType::FormattedMemo;
+        held << (isText ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
+                        : QStringLiteral("coalesce(CAST(%1 AS INTEGER), 0) <> 0").arg(name));
+    }
+    try {
+        sqlite::Statement &count = statement(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(m_sql, held.join(QStringLiteral(" OR "))));
+        const int rows = count.step() ? int(count.columnInt(0)) : 0;
+        count.reset();
+        return rows;
+    } catch (const EngineError &error) {
+        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
+    }
+}
+
+// ---------------------------------------------------------------- filters
+
+void Table::setFilter(Predicate predicate)
+{
+    m_predicate = std::move(predicate);
+    m_filterText.clear();
+    if (m_filtered && isOpen()) {
+        applyFilter();
+        first();
+        notifyReset();
+    }
+}
+
+void Table::setFilterText(const QString &expression)
+{
+    const std::optional<PrefixFilter> filter = PrefixFilter::parse(expression);
+    if (!filter)
+        throw EngineError(QStringLiteral("Filtr %1 nemá tvar Pole = 'text*'.").arg(quotedName(expression)));
+    setFilter([this, filter = *filter](const Table &table) {
+        const int index = table.fieldIndex(filter.field);
+        return index >= 0
+               && filter.accepts(table.field(index).asString(), m_filterCaseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    });
+    m_filterText = expression;
+}
+
+void Table::setFilterCaseInsensitive(bool on)
+{
+    if (m_filterCaseInsensitive == on)
+        return;
+    m_filterCaseInsensitive = on;
+    if (m_filtered && isOpen()) {
+        applyFilter();
+        first();
+        notifyReset();
+    }
+}
+
+void Table::setFiltered(bool on)
+{
+    if (m_filtered == on)
+        return;
+    if (isOpen())
+        checkBrowseMode();
+    m_filtered = on;
+    if (isOpen()) {
+        applyFilter();
+        first();
+        notifyReset();
+    }
+}
+
+// One walk over the whole table in stored order, asking the predicate of
+// each row.
+void Table::applyFilter()
+{
+    resetScan();
+    m_rowCache.clear();
+    if (!m_filtered || !m_predicate) {
+        m_rows = m_all;
+        return;
+    }
+    std::vector<RowKey> accepted;
+    m_probing = true;
+    try {
+        m_scan.bindInt(1, std::numeric_limits<qint64>::min());
+        m_scanLive = true;
+        while (m_scan.step()) {
+            m_scanOrder = m_scan.columnInt(int(m_scanFields.size()));
+            if (m_predicate(*this)) // may widen the scan, which keeps its row
+                accepted.push_back({m_scan.columnInt(int(m_scanFields.size())),
+                                    m_scan.columnInt(int(m_scanFields.size()) + 1)});
+        }
+    } catch (...) {
+        m_probing = false;
+        resetScan();
+        throw;
+    }
+    m_probing = false;
+    resetScan();
+    m_rows.swap(accepted);
+    if (m_pos >= int(m_rows.size()))
+        m_pos = int(m_rows.size()) - 1;
+}
