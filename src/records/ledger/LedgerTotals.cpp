@@ -14,6 +14,16 @@ bool hiddenMarked(const Table &ledger, int hiddenAmount, int hiddenText)
     return !ledger.field(hiddenAmount).asMoney().isZero() || !ledger.field(hiddenText).asString().isEmpty();
 }
 
+// The total and the hidden-marked rows of the whole table, one read of the
+// file between them, then kept by the table.
+Table::StoredFigures wholeTable(Table &ledger)
+{
+    const int amount = ledger.field(LedgerField::Amount).index();
+    const int hidden = ledger.field(LedgerField::HiddenAmount).index();
+    const int hiddenText = ledger.field(LedgerField::HiddenText).index();
+    return ledger.storedFigures({amount, hidden}, {hidden, hiddenText});
+}
+
 } // namespace
 
 Money total(Table &ledger)
@@ -25,7 +35,7 @@ Money total(Table &ledger)
     // Every row is shown: the table keeps the sum of all of them, adjusted
     // by each post and delete.
     if (!ledger.filtered())
-        return ledger.storedSum({amount, hidden});
+        return wholeTable(ledger).sum;
     // The ticked rows: the amounts and the hidden amounts in one read of the
     // stored rows; the cursor, and a record being typed, stay as they are.
     Money sum;
@@ -52,7 +62,7 @@ int hiddenCount(Table &ledger)
     const int amount = ledger.field(LedgerField::HiddenAmount).index();
     const int text = ledger.field(LedgerField::HiddenText).index();
     if (!ledger.filtered())
-        return ledger.countRowsWith({amount, text});
+        return wholeTable(ledger).rowsHolding;
     int count = 0;
     RememberedRecord current(ledger);
     {

@@ -335,9 +335,12 @@ void Table::loadOrder()
     m_nextAutoIncrement = 0;
     m_keptVersion.reset();
     std::vector<RowKey> all;
-    sqlite::Statement &count = statement(QStringLiteral("SELECT count(*) FROM %1").arg(m_sql));
-    all.reserve(size_t(count.step() ? count.columnInt(0) : 0));
-    count.reset();
+    // Room for every row at once: the highest identity is found in the
+    // identity index without a pass, and rows are rarely deleted in bulk.
+    sqlite::Statement &highest = statement(QStringLiteral("SELECT max(%1) FROM %2").arg(sqlite::quoted(IdColumn), m_sql));
+    const qint64 top = highest.step() ? highest.columnInt(0) : 0;
+    highest.reset();
+    all.reserve(size_t(std::max<qint64>(top, 0)));
     sqlite::Statement &keys = statement(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
                                             .arg(sqlite::quoted(OrderColumn), sqlite::quoted(IdColumn), m_sql));
     while (keys.step())

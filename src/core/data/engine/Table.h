@@ -165,16 +165,20 @@ public:
     void rollbackBatch();
     bool inBatch() const { return m_batch; }
 
-    // Aggregates of the stored rows, every row of the file whatever the
-    // filter shows, each one statement; a record being typed does not count.
-    //
-    // The exact sum of the money `fields`. Read once, then kept by the
-    // table's own posts and deletes (by their old and new values); read
-    // afresh after the rows were read again or another connection wrote.
-    Money storedSum(const QList<int> &fields);
-    // How many rows hold something in any of `fields`: a text that is not
-    // empty, or a number, amount or logical that is not zero.
-    int countRowsWith(const QList<int> &fields) const;
+    // Figures of the stored rows, every row of the file whatever the filter
+    // shows; a record being typed does not count. `sum` is the exact sum of
+    // the money fields `sumFields`; `rowsHolding` counts the rows that hold
+    // something in any of `heldFields`: a text that is not empty, or a
+    // number, amount or logical that is not zero. Both are read in one
+    // statement, then kept by the table's own posts and deletes (by their
+    // old and new values); read afresh after the rows were read again, when
+    // another connection wrote, or for other fields.
+    struct StoredFigures
+    {
+        Money sum;
+        int rowsHolding = 0;
+    };
+    StoredFigures storedFigures(const QList<int> &sumFields, const QList<int> &heldFields);
 
     // What numbering fills in besides the number: `value` where `field` is
     // empty, and empty where it reads `clearedText`.
@@ -265,8 +269,10 @@ private:
     void respaceOrder();
     void writeInsert(qint64 order);
     void writeUpdate(const QList<int> &changed);
-    // The kept sum's part of a row (its kept fields).
+    // What a row adds to the kept figures.
     qint64 keptUnits(const QVector<QVariant> &row) const;
+    int keptHolding(const QVector<QVariant> &row) const;
+    void keepRow(const QVector<QVariant> &row, int sign);
     // A statement kept for the table's life.
     sqlite::Statement &statement(const QString &sql) const { return m_statements.get(m_db, sql); }
     bool controlsHeldBack();
@@ -311,10 +317,13 @@ private:
 
     mutable QHash<qint64, QVector<QVariant>> m_rowCache; // by identity
 
-    // The kept sum of storedSum(): its fields, its value in ten-thousandths,
-    // and the file's data version it was read at (valid only while set).
-    QList<int> m_keptFields;
+    // The kept figures of storedFigures(): their fields, the sum in
+    // ten-thousandths, the count, and the file's data version they were
+    // read at (valid only while set).
+    QList<int> m_keptSumFields;
+    QList<int> m_keptHeldFields;
     qint64 m_keptUnits = 0;
+    qint64 m_keptHolding = 0;
     std::optional<qint64> m_keptVersion;
 
     QVector<QVariant> m_buffer;   // the record being edited or inserted

@@ -216,8 +216,8 @@ void Table::post()
             m_rowCache.remove(id);
             if (!stale.isEmpty())
                 failStale(Operation::Post, stale);
-            if (m_keptVersion)
-                m_keptUnits += keptUnits(m_buffer) - keptUnits(m_original);
+            keepRow(m_original, -1);
+            keepRow(m_buffer, +1);
         }
         m_modified = false;
         setState(State::Browse);
@@ -276,8 +276,7 @@ void Table::post()
                      key);
         m_rows.insert(m_rows.begin() + m_insertRow, key);
         m_pos = m_insertRow;
-        if (m_keptVersion)
-            m_keptUnits += keptUnits(m_buffer);
+        keepRow(m_buffer, +1);
     } catch (const EngineError &error) {
         try {
             m_db.exec(ownTransaction ? "ROLLBACK" : "ROLLBACK TO table_post; RELEASE table_post");
@@ -337,14 +336,10 @@ void Table::remove()
     const RowKey key = m_rows[m_pos];
     resetScan();
     bool gone = false;
-    qint64 removedUnits = 0;
+    QVector<QVariant> removed; // as stored, for the kept figures
     try {
-        // What the row adds to the kept sum, as stored.
-        if (m_keptVersion) {
-            QVector<QVariant> stored;
-            if (readStored(key.id, stored))
-                removedUnits = keptUnits(stored);
-        }
+        if (m_keptVersion && !readStored(key.id, removed))
+            removed.clear();
         sqlite::Statement &erase =
             statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(m_sql, sqlite::quoted(IdColumn)));
         erase.bindInt(1, key.id);
@@ -356,8 +351,7 @@ void Table::remove()
     m_rowCache.remove(key.id);
     if (gone)
         failStale(Operation::Delete, RowDeleted);
-    if (m_keptVersion)
-        m_keptUnits -= removedUnits;
+    keepRow(removed, -1);
     const int removedRow = m_pos;
     m_all.erase(m_all.begin() + OrderKeys::indexOfId(m_all, key.id));
     m_rows.erase(m_rows.begin() + m_pos);
@@ -403,6 +397,7 @@ void Table::emptyTable()
     m_dataVersion = fileVersion();
     if (m_keptVersion) {
         m_keptUnits = 0;
+        m_keptHolding = 0;
         m_keptVersion = m_dataVersion;
     }
     notifyReset();
@@ -446,9 +441,14 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_numbering");
         try {
+            // Rows appended one after another have their identities in
+            // table order: then the pass runs straight along the stored
+            // rows instead of hopping through the order key's index.
+            const bool identityOrder = std::is_sorted(
+                m_all.begin(), m_all.end(), [](const RowKey &a, const RowKey &b) { return a.id < b.id; });
             sqlite::Statement &rows = statement(QStringLiteral("SELECT %1, %2%3 FROM %4 ORDER BY %5")
                                                     .arg(id, number, fill ? QStringLiteral(", ") + filledField : QString(),
-                                                         m_sql, sqlite::quoted(OrderColumn)));
+                                                         m_sql, identityOrder ? id : sqlite::quoted(OrderColumn)));
             qint64 place = 0;
             while (rows.step()) {
                 ++place;

@@ -252,67 +252,87 @@ void Table::setValue(int field, const QVariant &value)
 
 // ---------------------------------------------------------------- aggregates
 
+namespace {
+
+bool isTextField(const FieldDef &def)
+{
+    return def.type == FieldType::Text || def.type == FieldType::Memo || def.type == FieldType::FormattedMemo;
+}
+
+} // namespace
+
 qint64 Table::keptUnits(const QVector<QVariant> &row) const
 {
     qint64 units = 0;
-    for (int field : m_keptFields)
+    for (int field : m_keptSumFields)
         if (field < row.size() && !row.at(field).isNull())
             units += row.at(field).value<Money>().units();
     return units;
 }
 
-Money Table::storedSum(const QList<int> &fields)
+int Table::keptHolding(const QVector<QVariant> &row) const
+{
+    // As the count's condition reads it in SQL below.
+    for (int field : m_keptHeldFields) {
+        if (field >= row.size() || row.at(field).isNull())
+            continue;
+        const QVariant &value = row.at(field);
+        const FieldDef &def = m_layout.at(field);
+        const bool holds = isTextField(def)                   ? !value.toString().isEmpty()
+                           : def.type == FieldType::Money ? value.value<Money>().units() != 0
+                           : def.type == FieldType::Logical ? value.toBool()
+                                                            : value.toDouble() != 0;
+        if (holds)
+            return 1;
+    }
+    return 0;
+}
+
+void Table::keepRow(const QVector<QVariant> &row, int sign)
+{
+    if (!m_keptVersion)
+        return;
+    m_keptUnits += sign * keptUnits(row);
+    m_keptHolding += sign * keptHolding(row);
+}
+
+Table::StoredFigures Table::storedFigures(const QList<int> &sumFields, const QList<int> &heldFields)
 {
     if (!isOpen())
-        return Money();
+        return {};
     try {
         const qint64 version = fileVersion();
-        if (fields != m_keptFields || !m_keptVersion || *m_keptVersion != version) {
+        if (sumFields != m_keptSumFields || heldFields != m_keptHeldFields || !m_keptVersion || *m_keptVersion != version) {
             // Money is kept as whole ten-thousandths; the cast reads any
             // other stored form as a row read does.
             QStringList sums;
-            for (int field : fields)
+            for (int field : sumFields)
                 sums << QStringLiteral("coalesce(sum(CAST(%1 AS INTEGER)), 0)").arg(sqlite::quoted(m_layout.at(field).name));
-            qint64 units = 0;
-            if (!sums.isEmpty()) {
-                sqlite::Statement &sum =
-                    statement(QStringLiteral("SELECT %1 FROM %2").arg(sums.join(QStringLiteral(" + ")), m_sql));
-                units = sum.step() ? sum.columnInt(0) : 0;
-                sum.reset();
+            QStringList held;
+            for (int field : heldFields) {
+                const QString name = sqlite::quoted(m_layout.at(field).name);
+                held << (isTextField(m_layout.at(field)) ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
+                                                         : QStringLiteral("coalesce(%1, 0) <> 0").arg(name));
             }
-            m_keptFields = fields;
-            m_keptUnits = units;
+            sqlite::Statement &figures = statement(
+                QStringLiteral("SELECT %1, %2 FROM %3")
+                    .arg(sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + ")),
+                         held.isEmpty() ? QStringLiteral("0")
+                                        : QStringLiteral("count(*) FILTER (WHERE %1)").arg(held.join(QStringLiteral(" OR "))),
+                         m_sql));
+            const bool read = figures.step();
+            m_keptUnits = read ? figures.columnInt(0) : 0;
+            m_keptHolding = read ? figures.columnInt(1) : 0;
+            figures.reset();
+            m_keptSumFields = sumFields;
+            m_keptHeldFields = heldFields;
             m_keptVersion = version;
         }
     } catch (const EngineError &error) {
         m_keptVersion.reset();
         throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
     }
-    return Money::fromUnits(m_keptUnits);
-}
-
-int Table::countRowsWith(const QList<int> &fields) const
-{
-    if (!isOpen() || fields.isEmpty())
-        return 0;
-    QStringList held;
-    for (int field : fields) {
-        const FieldDef &def = m_layout.at(field);
-        const QString name = sqlite::quoted(def.name);
-        const bool isText = def.type == FieldType::Text || def.type == FieldType::Memo
-                            || def.type == FieldType::FormattedMemo;
-        held << (isText ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
-                        : QStringLiteral("coalesce(CAST(%1 AS INTEGER), 0) <> 0").arg(name));
-    }
-    try {
-        sqlite::Statement &count = statement(
-            QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(m_sql, held.join(QStringLiteral(" OR "))));
-        const int rows = count.step() ? int(count.columnInt(0)) : 0;
-        count.reset();
-        return rows;
-    } catch (const EngineError &error) {
-        throw EngineError(EngineMessages::explain(error, quotedName(m_tableName)), error.sqliteCode());
-    }
+    return {Money::fromUnits(m_keptUnits), int(m_keptHolding)};
 }
 
 // ---------------------------------------------------------------- filters

@@ -1,7 +1,7 @@
-// The table's aggregates and its numbering in one statement: the kept sum
-// after random sequences of writes (checked against a full walk and against
-// SQLite's own sum through another connection), the count of rows holding
-// something, and the numbering with its filled-in field.
+// The table's figures and its numbering: the kept sum and count after
+// random sequences of writes (checked against a full walk and against
+// SQLite through another connection), the count of rows holding something,
+// and the numbering with its filled-in field.
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
@@ -60,6 +60,21 @@ qint64 sqliteUnits(const QString &path)
     return units;
 }
 
+int sqliteHolding(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt *stmt = nullptr;
+    int rows = -1;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM Leden WHERE coalesce(Cena, 0) <> 0 OR coalesce(\"Memo Polozka 10\", '') <> ''",
+                           -1, &stmt, nullptr) == SQLITE_OK
+        && sqlite3_step(stmt) == SQLITE_ROW)
+        rows = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+}
+
 void sqlExec(const QString &path, const QString &sql)
 {
     sqlite3 *db = nullptr;
@@ -113,7 +128,8 @@ private slots:
         const int hidden = table->fieldIndex(Hidden);
         const QString path = m_env->path(u"Data/Leden.db"_s);
         table->setFilter([amount](const Table &t) { return t.field(amount).asMoney() > Money(); });
-        QCOMPARE(table->storedSum({amount, hidden}), Money());
+        const int hiddenText = table->fieldIndex(HiddenText);
+        QCOMPARE(table->storedFigures({amount, hidden}, {hidden, hiddenText}).sum, Money());
         for (int step = 0; step < 300; ++step) {
             const int op = random.bounded(100);
             const int rows = table->recordCount();
@@ -126,6 +142,8 @@ private slots:
                 random.bounded(2) ? table->append() : table->insert();
                 table->field(amount).setMoney(randomMoney(random));
                 table->field(hidden).setMoney(randomMoney(random));
+                if (random.bounded(3) == 0)
+                    table->field(hiddenText).setString(u"skryté"_s);
                 table->post();
             } else if (op < 60) {
                 table->edit();
@@ -167,16 +185,17 @@ private slots:
                 if (table->inBatch())
                     table->rollbackBatch();
             }
-            const Money kept = table->storedSum({amount, hidden});
-            QCOMPARE(kept.units(), sqliteUnits(path));
+            const Table::StoredFigures kept = table->storedFigures({amount, hidden}, {hidden, hiddenText});
+            QCOMPARE(kept.sum.units(), sqliteUnits(path));
+            QCOMPARE(kept.rowsHolding, sqliteHolding(path));
             if (step % 10 == 0)
-                QCOMPARE(kept.units(), walkedUnits(*table));
+                QCOMPARE(kept.sum.units(), walkedUnits(*table));
         }
     }
 
     // Rows holding something in any of the fields: texts that are not empty,
     // amounts that are not zero.
-    void countRowsWith_data()
+    void rowsHolding_data()
     {
         QTest::addColumn<QList<QVariant>>("hiddenAmounts"); // one a row
         QTest::addColumn<QStringList>("hiddenTexts");
@@ -192,7 +211,7 @@ private slots:
             << QList<QVariant>{QVariant::fromValue(Money::fromCrowns(5)), none}
             << QStringList{u"a"_s, u"b"_s} << 2;
     }
-    void countRowsWith()
+    void rowsHolding()
     {
         QFETCH(QList<QVariant>, hiddenAmounts);
         QFETCH(QStringList, hiddenTexts);
@@ -206,7 +225,8 @@ private slots:
             table->field(HiddenText).setString(hiddenTexts.at(i));
             table->post();
         }
-        QCOMPARE(table->countRowsWith({table->fieldIndex(Hidden), table->fieldIndex(HiddenText)}), count);
+        const int hidden = table->fieldIndex(Hidden);
+        QCOMPARE(table->storedFigures({hidden}, {hidden, table->fieldIndex(HiddenText)}).rowsHolding, count);
     }
 
     // Numbering writes only the rows that are not so already, fills the
