@@ -1,6 +1,7 @@
 // Saves a picture of each meter-log window with a few months filled in:
 //     QT_QPA_PLATFORM=offscreen ./consumption_pictures OUTDIR
-// gives OUTDIR/water.png, electricity.png, night.png and gas.png.
+// gives OUTDIR/water.png, electricity.png, night.png, gas.png and
+// gas_previous_year.png (last year's log, only shown, as Minulak shows it).
 
 #include "consumption/meter/ConsumptionLog.h"
 #include "consumption/window/TSpotrebaElNoc.h"
@@ -86,7 +87,7 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
     QDir::setCurrent(folder.path());
-    Catalogue::createTables(folder.path());
+    Catalogue::createTables(folder.path(), true);
     // The delivered look: the caption band on its gradient.
     IniStore look(QDir(folder.path()).filePath(QLatin1String(FileName::Settings)), QLatin1String(Section::Nastaveni));
     look.write(Key::GradientCaption1, true);
@@ -102,6 +103,9 @@ int main(int argc, char **argv)
           {QStringLiteral("SazbaDen=4,25"), QStringLiteral("SazbaNoc=1,75"), QStringLiteral("Pocatek01=5210"),
            QStringLiteral("Konec01=4900"), QStringLiteral("Pocatek02=450"), QStringLiteral("Konec02=640")}},
          {Meter{}, Meter{}});
+
+    fill(QStringLiteral("Data01\\SPPlyn.db"), months(700, 90, QStringLiteral("Kc/m3"), QStringLiteral("1,6"), 12),
+         {Meters::gas()});
 
     SilentPrompter prompter;
     PlatformServices &services = PlatformServices::current();
@@ -120,6 +124,10 @@ int main(int argc, char **argv)
     {
         TSpotrebaPlynu gas(prompter, services);
         save(gas, out + QStringLiteral("/gas.png"));
+    }
+    {
+        TSpotrebaPlynu lastYear(prompter, services, nullptr, LogYear::previousYear());
+        save(lastYear, out + QStringLiteral("/gas_previous_year.png"));
     }
     return 0;
 }
