@@ -18,13 +18,20 @@ bool hiddenMarked(const Table &ledger, int hiddenAmount, int hiddenText)
 // file between them, then kept by the table.
 Table::StoredFigures wholeTable(Table &ledger)
 {
-    const int amount = ledger.field(LedgerField::Amount).index();
-    const int hidden = ledger.field(LedgerField::HiddenAmount).index();
-    const int hiddenText = ledger.field(LedgerField::HiddenText).index();
-    return ledger.storedFigures({amount, hidden}, {hidden, hiddenText});
+    return ledger.storedFigures(totalFields(ledger), hiddenFields(ledger));
 }
 
 } // namespace
+
+QList<int> totalFields(const Table &ledger)
+{
+    return {ledger.field(LedgerField::Amount).index(), ledger.field(LedgerField::HiddenAmount).index()};
+}
+
+QList<int> hiddenFields(const Table &ledger)
+{
+    return {ledger.field(LedgerField::HiddenAmount).index(), ledger.field(LedgerField::HiddenText).index()};
+}
 
 Money total(Table &ledger)
 {

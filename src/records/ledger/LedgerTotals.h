@@ -3,6 +3,7 @@
 #include "core/data/format/Money.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
 
 class Table;
@@ -20,6 +21,11 @@ Money total(Table &ledger);
 // The current record carries a hidden amount (other than zero) or a
 // hidden text.
 bool isHiddenMarked(const Table &ledger);
+
+// The fields of the ledger's figures: the amounts summed for the total,
+// and the fields that make a row hidden-marked.
+QList<int> totalFields(const Table &ledger);
+QList<int> hiddenFields(const Table &ledger);
 
 // How many of the shown rows are hidden-marked; ends on the record that
 // was current.

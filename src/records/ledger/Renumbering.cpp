@@ -2,6 +2,7 @@
 
 #include "core/data/engine/Table.h"
 #include "records/ledger/LedgerFields.h"
+#include "records/ledger/LedgerTotals.h"
 #include "records/ledger/LedgerWalk.h"
 
 namespace Renumbering {
@@ -20,9 +21,11 @@ int walk(Table &ledger, bool supplements, const QString &automaticSupplement)
     if (supplements)
         fill = Table::EmptyFill{ledger.field(LedgerField::Supplement).index(),
                                 automaticSupplement.isEmpty() ? QVariant() : QVariant(automaticSupplement), ErrorText};
-    // The rows that need it are found and written by the table in one
-    // statement; a numbered table is read once and not written.
-    const int written = ledger.numberRows(ledger.field(LedgerField::RowNumber).index(), fill);
+    // The rows that need it are found by the table in one read, which also
+    // reads the total and the hidden-marked rows for the window; a numbered
+    // table is not written.
+    const int written = ledger.numberRows(ledger.field(LedgerField::RowNumber).index(), fill,
+                                          LedgerTotals::totalFields(ledger), LedgerTotals::hiddenFields(ledger));
     SuspendedControls suspended(ledger);
     ledger.first();
     return written;

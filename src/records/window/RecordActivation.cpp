@@ -54,13 +54,16 @@ RecordActivation::Result RecordActivation::run(RecordKind kind, const QString &t
 
     if (m_mainWindow)
         m_mainWindow->setMainStatusText(OpenStatus);
+    result.kind = kind;
+    m_settings.setKind(result.kind);
+    result.automaticSupplement = m_settings.automaticSupplement();
+    // The numbering reads the table once and takes the total and the
+    // hidden-marked rows on the way, so the count below reads nothing.
+    result.rowsWritten = Renumbering::run(m_ledger, result.automaticSupplement);
     result.hiddenCount = LedgerTotals::hiddenCount(m_ledger);
     m_view.setHiddenCountText(LedgerTotals::hiddenCountText(result.hiddenCount));
     m_view.setOutOfView(true);
 
-    result.kind = kind;
-    m_settings.setKind(result.kind);
-    result.automaticSupplement = m_settings.automaticSupplement();
     m_view.applyToolbarChoices(m_settings.toolbarChoices(), result.kind);
 
     if (m_mainWindow)
@@ -71,8 +74,6 @@ RecordActivation::Result RecordActivation::run(RecordKind kind, const QString &t
     m_view.setDateChoices(dateChoices(today));
     m_view.setTodayText(Locale::date(today));
     m_view.setTextChoices(m_texts ? m_texts() : QStringList());
-
-    result.rowsWritten = Renumbering::run(m_ledger, result.automaticSupplement);
 
     m_view.setGridBackground(m_settings.gridBackground());
     if (remembersPlacement)

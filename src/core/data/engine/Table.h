@@ -191,8 +191,11 @@ public:
     // Gives every row of the file (filtered or not) its place 1 ... N in
     // table order in `numberField`, and applies `fill`; only the rows that
     // change are written, in one statement, inside the batch when one is
-    // open. A pending edit is posted first. Returns the rows written.
-    int numberRows(int numberField, const std::optional<EmptyFill> &fill = std::nullopt);
+    // open. A pending edit is posted first. Returns the rows written. With
+    // figure fields, the same pass reads the stored figures, so that
+    // storedFigures() for those fields then reads nothing.
+    int numberRows(int numberField, const std::optional<EmptyFill> &fill = std::nullopt,
+                   const QList<int> &sumFields = {}, const QList<int> &heldFields = {});
 
     const Layout &fields() const { return m_layout; }
     int fieldIndex(const QString &name) const; // -1 when there is none
@@ -272,6 +275,10 @@ private:
     // What a row adds to the kept figures.
     qint64 keptUnits(const QVector<QVariant> &row) const;
     int keptHolding(const QVector<QVariant> &row) const;
+    // The SQL of a money field as the figures add it, and of a row that
+    // holds something in any of `fields`.
+    QString summedValue(int field) const;
+    QString holdingCondition(const QList<int> &fields) const;
     void keepRow(const QVector<QVariant> &row, int sign);
     // A statement kept for the table's life.
     sqlite::Statement &statement(const QString &sql) const { return m_statements.get(m_db, sql); }

@@ -406,7 +406,8 @@ void Table::emptyTable()
 
 // ---------------------------------------------------------------- numbering
 
-int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
+int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill, const QList<int> &sumFields,
+                      const QList<int> &heldFields)
 {
     if (!isOpen())
         return 0;
@@ -436,6 +437,23 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
         int fill; // 0 keep, 1 fill in, 2 empty
     };
     std::vector<Change> changes;
+    // The figures read on the way, when they are asked for and the filled
+    // field is none of theirs (filling it would change them).
+    const bool figures = (!sumFields.isEmpty() || !heldFields.isEmpty())
+                         && !(fill && (sumFields.contains(fill->field) || heldFields.contains(fill->field)));
+    QString figureColumns;
+    if (figures) {
+        QStringList sums;
+        for (int field : sumFields)
+            sums << QStringLiteral("coalesce(%1, 0)").arg(summedValue(field));
+        figureColumns = QStringLiteral(", %1, %2")
+                            .arg(sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + ")),
+                                 heldFields.isEmpty() ? QStringLiteral("0")
+                                                      : QStringLiteral("(%1)").arg(holdingCondition(heldFields)));
+    }
+    qint64 units = 0;
+    qint64 holding = 0;
+    const int figuresAt = fill ? 3 : 2;
     const bool ownTransaction = !m_db.inTransaction();
     resetScan();
     try {
@@ -446,9 +464,10 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
             // rows instead of hopping through the order key's index.
             const bool identityOrder = std::is_sorted(
                 m_all.begin(), m_all.end(), [](const RowKey &a, const RowKey &b) { return a.id < b.id; });
-            sqlite::Statement &rows = statement(QStringLiteral("SELECT %1, %2%3 FROM %4 ORDER BY %5")
+            sqlite::Statement &rows = statement(QStringLiteral("SELECT %1, %2%3%4 FROM %5 ORDER BY %6")
                                                     .arg(id, number, fill ? QStringLiteral(", ") + filledField : QString(),
-                                                         m_sql, identityOrder ? id : sqlite::quoted(OrderColumn)));
+                                                         figureColumns, m_sql,
+                                                         identityOrder ? id : sqlite::quoted(OrderColumn)));
             qint64 place = 0;
             while (rows.step()) {
                 ++place;
@@ -463,6 +482,10 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
                 }
                 if (!numbered || filling != 0)
                     changes.push_back({rows.columnInt(0), place, filling});
+                if (figures) {
+                    units += rows.columnInt(figuresAt);
+                    holding += rows.columnInt(figuresAt + 1);
+                }
             }
             rows.reset();
             for (const Change &change : changes) {
@@ -491,6 +514,13 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill)
         fail(Operation::Update, EngineMessages::explain(error, quotedName(m_tableName)));
     }
     const int written = int(changes.size());
+    if (figures) {
+        m_keptSumFields = sumFields;
+        m_keptHeldFields = heldFields;
+        m_keptUnits = units;
+        m_keptHolding = holding;
+        m_keptVersion = fileVersion();
+    }
     if (written > 0) {
         m_rowCache.clear();
         if (m_filtered)

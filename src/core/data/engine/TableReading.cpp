@@ -296,6 +296,24 @@ void Table::keepRow(const QVector<QVariant> &row, int sign)
     m_keptHolding += sign * keptHolding(row);
 }
 
+QString Table::summedValue(int field) const
+{
+    // Money is kept as whole ten-thousandths; the cast reads any other
+    // stored form as a row read does.
+    return QStringLiteral("CAST(%1 AS INTEGER)").arg(sqlite::quoted(m_layout.at(field).name));
+}
+
+QString Table::holdingCondition(const QList<int> &fields) const
+{
+    QStringList held;
+    for (int field : fields) {
+        const QString name = sqlite::quoted(m_layout.at(field).name);
+        held << (isTextField(m_layout.at(field)) ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
+                                                 : QStringLiteral("coalesce(%1, 0) <> 0").arg(name));
+    }
+    return held.join(QStringLiteral(" OR "));
+}
+
 Table::StoredFigures Table::storedFigures(const QList<int> &sumFields, const QList<int> &heldFields)
 {
     if (!isOpen())
@@ -303,22 +321,15 @@ Table::StoredFigures Table::storedFigures(const QList<int> &sumFields, const QLi
     try {
         const qint64 version = fileVersion();
         if (sumFields != m_keptSumFields || heldFields != m_keptHeldFields || !m_keptVersion || *m_keptVersion != version) {
-            // Money is kept as whole ten-thousandths; the cast reads any
-            // other stored form as a row read does.
             QStringList sums;
             for (int field : sumFields)
-                sums << QStringLiteral("coalesce(sum(CAST(%1 AS INTEGER)), 0)").arg(sqlite::quoted(m_layout.at(field).name));
-            QStringList held;
-            for (int field : heldFields) {
-                const QString name = sqlite::quoted(m_layout.at(field).name);
-                held << (isTextField(m_layout.at(field)) ? QStringLiteral("coalesce(%1, '') <> ''").arg(name)
-                                                         : QStringLiteral("coalesce(%1, 0) <> 0").arg(name));
-            }
+                sums << QStringLiteral("coalesce(sum(%1), 0)").arg(summedValue(field));
             sqlite::Statement &figures = statement(
                 QStringLiteral("SELECT %1, %2 FROM %3")
                     .arg(sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + ")),
-                         held.isEmpty() ? QStringLiteral("0")
-                                        : QStringLiteral("count(*) FILTER (WHERE %1)").arg(held.join(QStringLiteral(" OR "))),
+                         heldFields.isEmpty()
+                             ? QStringLiteral("0")
+                             : QStringLiteral("count(*) FILTER (WHERE %1)").arg(holdingCondition(heldFields)),
                          m_sql));
             const bool read = figures.step();
             m_keptUnits = read ? figures.columnInt(0) : 0;

@@ -267,12 +267,22 @@ private slots:
             if (numbers.at(i))
                 table->field(Number).setInteger(numbers.at(i));
             table->field(Supplement).setString(supplements.at(i));
+            table->field(Amount).setMoney(Money::fromUnits(12345 * (i + 1)));
+            if (i == 0)
+                table->field(HiddenText).setString(u"skryté"_s);
             table->post();
         }
         const int number = table->fieldIndex(Number);
         const Table::EmptyFill fill{table->fieldIndex(Supplement), automatic.isEmpty() ? QVariant() : QVariant(automatic),
                                     u"ERROR"_s};
-        QCOMPARE(table->numberRows(number, fill), written);
+        // The figures read on the way are those of the file.
+        const QList<int> sums{table->fieldIndex(Amount), table->fieldIndex(Hidden)};
+        const QList<int> held{table->fieldIndex(Hidden), table->fieldIndex(HiddenText)};
+        QCOMPARE(table->numberRows(number, fill, sums, held), written);
+        const Table::StoredFigures figures = table->storedFigures(sums, held);
+        QCOMPARE(figures.sum.units(), sqliteUnits(m_env->path(u"Data/Leden.db"_s)));
+        QCOMPARE(figures.rowsHolding, sqliteHolding(m_env->path(u"Data/Leden.db"_s)));
+        QCOMPARE(figures.rowsHolding, numbers.isEmpty() ? 0 : 1);
         QCOMPARE(table->numberRows(number, fill), 0);
         auto fresh = openLedger();
         int place = 0;
