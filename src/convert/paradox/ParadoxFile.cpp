@@ -76,31 +76,30 @@ ParadoxFile::ParadoxFile(const QString &path)
         throw ConversionError{QStringLiteral("soubor %1 není čitelná tabulka formátu Paradox%2")
                                   .arg(shown, lastPxError().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(lastPxError()))};
     }
+    // A constructor that throws runs no destructor: the table is let go here.
+    try {
+        readHeader(path, shown);
+    } catch (...) {
+        release();
+        throw;
+    }
+}
+
+void ParadoxFile::readHeader(const QString &path, const QString &shown)
+{
     const pxhead_t *head = m_doc->px_head;
+    if (head->px_filetype != pxfFileTypIndexDB && head->px_filetype != pxfFileTypNonIndexDB)
+        throw ConversionError{QStringLiteral("soubor %1 není datová tabulka Paradox, ale její index").arg(shown)};
     const qint64 expected = expectedSize(head->px_headersize, head->px_fileblocks, head->px_maxtablesize);
     const qint64 actual = QFileInfo(path).size();
-    if (head->px_filetype != pxfFileTypIndexDB && head->px_filetype != pxfFileTypNonIndexDB) {
-        PX_close(m_doc);
-        PX_delete(m_doc);
-        m_doc = nullptr;
-        throw ConversionError{QStringLiteral("soubor %1 není datová tabulka Paradox, ale její index").arg(shown)};
-    }
-    if (actual != expected || head->px_numrecords < 0 || head->px_numrecords > head->px_theonumrecords) {
-        PX_close(m_doc);
-        PX_delete(m_doc);
-        m_doc = nullptr;
+    if (actual != expected || head->px_numrecords < 0 || head->px_numrecords > head->px_theonumrecords)
         throw ConversionError{QStringLiteral("tabulka %1 je zkrácená nebo poškozená (soubor má %2 bajtů, podle své "
                                              "hlavičky má mít %3)")
                                   .arg(shown).arg(actual).arg(expected)};
-    }
     if (head->px_doscodepage > 0)
         m_codePage = head->px_doscodepage;
-    if (m_codePage != 1250 && !decoderFor(m_codePage)) {
-        PX_close(m_doc);
-        PX_delete(m_doc);
-        m_doc = nullptr;
+    if (m_codePage != 1250 && !decoderFor(m_codePage))
         throw ConversionError{QStringLiteral("tabulka %1 je v kódové stránce %2, kterou program nezná").arg(shown).arg(m_codePage)};
-    }
     m_records = head->px_numrecords;
     m_recordSize = head->px_recordsize;
     for (int i = 0; i < head->px_numfields; ++i) {
@@ -108,25 +107,20 @@ ParadoxFile::ParadoxFile(const QString &path)
         m_fields.append({decode(QByteArray(field.px_fname)), int(quint8(field.px_ftype)), field.px_flen, field.px_fdc});
     }
     const QString memoPath = MemoFile::besideTable(path);
-    if (!memoPath.isEmpty()) {
-        try {
-            m_memos = MemoFile(memoPath);
-        } catch (...) {
-            PX_close(m_doc);
-            PX_delete(m_doc);
-            m_doc = nullptr;
-            throw;
-        }
-    }
+    if (!memoPath.isEmpty())
+        m_memos = MemoFile(memoPath);
 }
 
-ParadoxFile::~ParadoxFile()
+void ParadoxFile::release()
 {
-    if (m_doc) {
-        PX_close(m_doc);
-        PX_delete(m_doc);
-    }
+    if (!m_doc)
+        return;
+    PX_close(m_doc);
+    PX_delete(m_doc);
+    m_doc = nullptr;
 }
+
+ParadoxFile::~ParadoxFile() { release(); }
 
 QString ParadoxFile::decode(const QByteArray &bytes) const
 {

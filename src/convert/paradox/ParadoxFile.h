@@ -54,6 +54,8 @@ public:
     static qint64 expectedSize(int headerSize, unsigned blocks, int blockKilobytes);
 
 private:
+    void readHeader(const QString &path, const QString &shown);
+    void release();
     QString decode(const QByteArray &bytes) const;
     QVariant value(const ParadoxField &field, const char *data) const;
 

@@ -8,8 +8,6 @@
 #include "core/data/engine/Table.h"
 #include "core/data/format/Money.h"
 
-#include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
