@@ -37,4 +37,23 @@ int indexOfId(const std::vector<RowKey> &rows, qint64 id)
     return -1;
 }
 
+Places::Places(const std::vector<RowKey> &all) : m_all(all) {}
+
+qint64 Places::of(qint64 id)
+{
+    if (m_next < m_all.size() && m_all[m_next].id == id)
+        return qint64(++m_next);
+    if (m_byId.empty()) {
+        m_byId.reserve(m_all.size());
+        for (size_t i = 0; i < m_all.size(); ++i)
+            m_byId.emplace_back(m_all[i].id, qint64(i + 1));
+        std::sort(m_byId.begin(), m_byId.end());
+    }
+    const auto found = std::lower_bound(m_byId.begin(), m_byId.end(), std::pair<qint64, qint64>(id, 0));
+    if (found == m_byId.end() || found->first != id)
+        return 0;
+    m_next = size_t(found->second);
+    return found->second;
+}
+
 } // namespace OrderKeys

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <utility>
 #include <vector>
 
 // A row as a cursor knows it: its place in the stored order and its
@@ -29,5 +30,21 @@ std::vector<qint64> spread(size_t count);
 
 // Where the row with this identity is in `rows`, or -1.
 int indexOfId(const std::vector<RowKey> &rows, qint64 id);
+
+// The places 1 ... N of the rows in stored order, found by identity in
+// whatever order the rows are met. Met in stored order, each row is
+// simply the next one; any other is looked up.
+class Places
+{
+public:
+    explicit Places(const std::vector<RowKey> &all);
+    // 0 for a row that is not among them.
+    qint64 of(qint64 id);
+
+private:
+    const std::vector<RowKey> &m_all;
+    std::vector<std::pair<qint64, qint64>> m_byId; // (identity, place), sorted
+    size_t m_next = 0;                             // the place the next row in order would take, less one
+};
 
 } // namespace OrderKeys

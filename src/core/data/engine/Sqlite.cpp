@@ -3,8 +3,41 @@
 #include "core/data/engine/EngineError.h"
 
 #include <sqlite3.h>
+#include <utility>
 
 namespace sqlite {
+
+namespace {
+
+ValueType valueType(int type)
+{
+    switch (type) {
+    case SQLITE_INTEGER:
+        return ValueType::Integer;
+    case SQLITE_FLOAT:
+        return ValueType::Real;
+    case SQLITE_TEXT:
+        return ValueType::Text;
+    case SQLITE_BLOB:
+        return ValueType::Blob;
+    default:
+        return ValueType::Null;
+    }
+}
+
+} // namespace
+
+ValueType RowValues::columnType(int column) const { return valueType(sqlite3_value_type(m_values[column])); }
+
+qint64 RowValues::columnInt(int column) const { return sqlite3_value_int64(m_values[column]); }
+
+double RowValues::columnDouble(int column) const { return sqlite3_value_double(m_values[column]); }
+
+QByteArrayView RowValues::columnUtf8(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(m_values[column]));
+    return text ? QByteArrayView(text, sqlite3_value_bytes(m_values[column])) : QByteArrayView();
+}
 
 Connection::~Connection() { close(); }
 
@@ -22,6 +55,43 @@ void Connection::open(const QString &path, bool create)
     }
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
+    // Only statements of the program itself may call the visit, not a
+    // trigger or view someone put into the file.
+    sqlite3_create_function_v2(m_db, VisitFunction, -1, SQLITE_UTF8 | SQLITE_DIRECTONLY, this, nullptr, visitStep,
+                               visitFinal, nullptr);
+}
+
+void Connection::visitStep(sqlite3_context *context, int count, sqlite3_value **values)
+{
+    auto *connection = static_cast<Connection *>(sqlite3_user_data(context));
+    if (!connection->m_visitor || connection->m_visitFailure)
+        return;
+    try {
+        (*connection->m_visitor)(RowValues(values, count));
+    } catch (...) {
+        // Nothing may be thrown through SQLite: the statement fails, and
+        // visit() throws this again.
+        connection->m_visitFailure = std::current_exception();
+        sqlite3_result_error(context, "visit failed", -1);
+    }
+}
+
+void Connection::visitFinal(sqlite3_context *context) { sqlite3_result_null(context); }
+
+void Connection::visit(Statement &statement, const RowVisitor &visitor)
+{
+    m_visitor = &visitor;
+    m_visitFailure = nullptr;
+    try {
+        statement.step();
+    } catch (const EngineError &) {
+        m_visitor = nullptr;
+        if (m_visitFailure)
+            std::rethrow_exception(std::exchange(m_visitFailure, nullptr));
+        throw;
+    }
+    m_visitor = nullptr;
+    statement.reset();
 }
 
 void Connection::close()
@@ -117,6 +187,14 @@ void Statement::bindText(int index, const QString &value)
 void Statement::bindBlob(int index, const QByteArray &value)
 {
     sqlite3_bind_blob(m_stmt, index, value.constData(), int(value.size()), SQLITE_TRANSIENT);
+}
+
+ValueType Statement::columnType(int column) const { return valueType(sqlite3_column_type(m_stmt, column)); }
+
+QByteArrayView Statement::columnUtf8(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_stmt, column)) : QByteArrayView();
 }
 
 bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }

@@ -1,16 +1,53 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
-#include <memory>
 #include <QString>
+#include <exception>
+#include <functional>
+#include <memory>
 
 struct sqlite3;
+struct sqlite3_context;
 struct sqlite3_stmt;
+struct sqlite3_value;
 
 // Thin RAII wrappers over SQLite's C API. Every failure becomes an
 // EngineError that carries SQLite's own message and result code.
 namespace sqlite {
+
+class Statement;
+
+// The storage class of a value as SQLite holds it.
+enum class ValueType { Null, Integer, Real, Text, Blob };
+
+// The values of one row as SQLite hands them to a visit (below), read like
+// a statement's columns; valid only during the visit.
+class RowValues
+{
+public:
+    RowValues(sqlite3_value **values, int count) : m_values(values), m_count(count) {}
+    int count() const { return m_count; }
+    ValueType columnType(int column) const;
+    bool isNull(int column) const { return columnType(column) == ValueType::Null; }
+    qint64 columnInt(int column) const;
+    double columnDouble(int column) const;
+    QByteArrayView columnUtf8(int column) const;
+
+private:
+    sqlite3_value **m_values;
+    int m_count;
+};
+
+using RowVisitor = std::function<void(const RowValues &)>;
+
+// A statement whose result is `VisitFunction(columns...)` over some rows,
+// "SELECT rozvahon_visit(a, b) FROM t": run by Connection::visit, it hands
+// every row to the visitor inside SQLite's own loop, without a step, a
+// result row and column calls for each. The rows come in the order SQLite
+// scans them, which the statement cannot fix.
+inline constexpr const char *VisitFunction = "rozvahon_visit";
 
 class Connection
 {
@@ -34,8 +71,17 @@ public:
     int changes() const;
     bool inTransaction() const;
 
+    // Runs a visiting statement (see VisitFunction). What the visitor
+    // throws ends the statement and is thrown on from here.
+    void visit(Statement &statement, const RowVisitor &visitor);
+
 private:
+    static void visitStep(sqlite3_context *context, int count, sqlite3_value **values);
+    static void visitFinal(sqlite3_context *context);
+
     sqlite3 *m_db = nullptr;
+    const RowVisitor *m_visitor = nullptr;
+    std::exception_ptr m_visitFailure;
 };
 
 class Statement
@@ -63,10 +109,13 @@ public:
     void bindText(int index, const QString &value);
     void bindBlob(int index, const QByteArray &value);
 
+    ValueType columnType(int column) const;
     bool isNull(int column) const;
     qint64 columnInt(int column) const;
     double columnDouble(int column) const;
     QString columnText(int column) const;
+    // The text as SQLite holds it, valid until the next step; empty for null.
+    QByteArrayView columnUtf8(int column) const;
     QByteArray columnBlob(int column) const;
 
 private:

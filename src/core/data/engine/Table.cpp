@@ -187,12 +187,12 @@ void Table::open()
         m_db.close();
         m_layout.clear();
         m_all.clear();
-        m_rows.clear();
+        showAllRows();
         fail(Operation::Open, error.message(), error.cause());
     }
-    m_pos = m_rows.empty() ? -1 : 0;
+    m_pos = rows().empty() ? -1 : 0;
     m_bof = true;
-    m_eof = m_rows.empty();
+    m_eof = rows().empty();
     setState(State::Browse);
     notifyReset();
 }
@@ -341,13 +341,19 @@ void Table::loadOrder()
     const qint64 top = highest.step() ? highest.columnInt(0) : 0;
     highest.reset();
     all.reserve(size_t(std::max<qint64>(top, 0)));
-    sqlite::Statement &keys = statement(QStringLiteral("SELECT %1, %2 FROM %3 ORDER BY %1")
-                                            .arg(sqlite::quoted(OrderColumn), sqlite::quoted(IdColumn), m_sql));
-    while (keys.step())
-        all.push_back({keys.columnInt(0), keys.columnInt(1)});
-    keys.reset();
-    m_rows = all;
+    // SQLite hands the keys over inside its own loop, as it scans them
+    // (along the order key's index, which holds them both): sorted, unless
+    // it chose another way.
+    sqlite::Statement &keys = statement(QStringLiteral("SELECT %1(%2, %3) FROM %4")
+                                            .arg(QLatin1String(sqlite::VisitFunction), sqlite::quoted(OrderColumn),
+                                                 sqlite::quoted(IdColumn), m_sql));
+    m_db.visit(keys, [&all](const sqlite::RowValues &row) { all.push_back({row.columnInt(0), row.columnInt(1)}); });
+    auto byOrder = [](const RowKey &a, const RowKey &b) { return a.order < b.order; };
+    if (!std::is_sorted(all.begin(), all.end(), byOrder))
+        std::sort(all.begin(), all.end(), byOrder);
     m_all = std::move(all);
+    showAllRows();
+    followIdentityOrder();
     m_dataVersion = fileVersion();
 }
 
@@ -365,20 +371,20 @@ qint64 Table::fileVersion() const
 void Table::reloadKeepingPlace()
 {
     const int index = m_pos;
-    const qint64 current = m_pos >= 0 && m_pos < int(m_rows.size()) ? m_rows[m_pos].id : -1;
+    const qint64 current = m_pos >= 0 && m_pos < int(rows().size()) ? rows()[m_pos].id : -1;
     const bool inserting = m_state == State::Insert;
-    const qint64 before = inserting && m_insertRow < int(m_rows.size()) ? m_rows[m_insertRow].id : -1;
+    const qint64 before = inserting && m_insertRow < int(rows().size()) ? rows()[m_insertRow].id : -1;
     loadOrder();
     if (m_filtered)
         applyFilter();
-    const int found = current >= 0 ? OrderKeys::indexOfId(m_rows, current) : -1;
-    m_pos = m_rows.empty() ? -1 : found >= 0 ? found : std::clamp(index, 0, int(m_rows.size()) - 1);
+    const int found = current >= 0 ? OrderKeys::indexOfId(rows(), current) : -1;
+    m_pos = rows().empty() ? -1 : found >= 0 ? found : std::clamp(index, 0, int(rows().size()) - 1);
     if (inserting) {
-        const int at = before >= 0 ? OrderKeys::indexOfId(m_rows, before) : -1;
-        m_insertRow = at >= 0 ? at : int(m_rows.size());
+        const int at = before >= 0 ? OrderKeys::indexOfId(rows(), before) : -1;
+        m_insertRow = at >= 0 ? at : int(rows().size());
     }
-    m_eof = m_rows.empty();
-    m_bof = m_rows.empty() || m_pos == 0;
+    m_eof = rows().empty();
+    m_bof = rows().empty() || m_pos == 0;
     notifyReset();
 }
 
@@ -424,7 +430,7 @@ void Table::close()
     m_keptVersion.reset();
     m_db.close();
     m_all.clear();
-    m_rows.clear();
+    showAllRows();
     m_rowCache.clear();
     m_buffer.clear();
     m_original.clear();

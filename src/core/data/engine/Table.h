@@ -119,7 +119,7 @@ public:
     void moveTo(int position);
     bool eof() const { return m_eof; }
     bool bof() const { return m_bof; }
-    bool isEmpty() const { return m_rows.empty(); }
+    bool isEmpty() const { return rows().empty(); }
     // Reads the chosen fields of the rows the cursor shows (all rows, or
     // the accepted ones while filtered) as they are stored, in stored order,
     // without moving the cursor or touching a record being edited.
@@ -131,7 +131,7 @@ public:
     // `after`, filtered out or not, without moving the cursor.
     void readRowsAfter(Bookmark after, const QList<int> &fields,
                        const std::function<void(const QVector<QVariant> &)> &visit) const;
-    int recordCount() const { return int(m_rows.size()); }
+    int recordCount() const { return int(rows().size()); }
     int position() const { return m_pos; } // 0-based, -1 when empty
     void refresh();
 
@@ -266,6 +266,8 @@ private:
     bool readStored(qint64 id, QVector<QVariant> &row) const;
     void resetScan() const;
     void prepareScan() const;
+    // Scans by identity while the identities follow the stored order.
+    void followIdentityOrder();
     int scanColumn(int field) const;
     void loadBuffer();
     qint64 orderForNewRow();
@@ -279,6 +281,9 @@ private:
     // holds something in any of `fields`.
     QString summedValue(int field) const;
     QString holdingCondition(const QList<int> &fields) const;
+    // Whether a stored value, read as it is, holds something as that
+    // condition has it.
+    static bool storedHolds(const sqlite::RowValues &row, int column, const FieldDef &def);
     void keepRow(const QVector<QVariant> &row, int sign);
     // A statement kept for the table's life.
     sqlite::Statement &statement(const QString &sql) const { return m_statements.get(m_db, sql); }
@@ -304,21 +309,32 @@ private:
     QString m_sql;                     // quoted SQL name of the table
     Layout m_layout;
 
-    std::vector<RowKey> m_all;  // every row, ascending order key = stored order
-    std::vector<RowKey> m_rows; // the rows the cursor sees
+    // The rows the cursor sees: every row, or the accepted ones while a
+    // filter is on (unfiltered, the one vector serves both).
+    const std::vector<RowKey> &rows() const { return m_filtering ? m_shown : m_all; }
+    void showAllRows()
+    {
+        m_filtering = false;
+        std::vector<RowKey>().swap(m_shown);
+    }
+
+    std::vector<RowKey> m_all;   // every row, ascending order key = stored order
+    std::vector<RowKey> m_shown; // the rows a filter accepted, while m_filtering
+    bool m_filtering = false;
     qint64 m_dataVersion = 0;   // the file's data version when the keys were read
     int m_pos = -1;
     bool m_eof = true;
     bool m_bof = true;
     State m_state = State::Inactive;
 
-    // Where the scan statement stands: on the row with this order key, which
-    // is row m_scanPos of m_rows (-1 when it stands elsewhere).
+    // Where the scan statement stands: on the row with this key, which is
+    // row m_scanPos of rows() (-1 when it stands elsewhere).
     mutable bool m_scanLive = false;
-    mutable qint64 m_scanOrder = 0;
+    mutable qint64 m_scanKey = 0;
     mutable qint64 m_scanId = 0;
     mutable int m_scanPos = -1;
     mutable bool m_probing = false; // a filter predicate reads the scan row
+    bool m_scanByIdentity = false;
     mutable QList<int> m_scanFields;         // the fields the scan selects
     mutable std::vector<int> m_scanColumnOf; // field -> its column in the scan, or -1
 
@@ -336,7 +352,7 @@ private:
     QVector<QVariant> m_buffer;   // the record being edited or inserted
     QVector<QVariant> m_original; // its stored values (edit)
     bool m_modified = false;
-    int m_insertRow = -1;         // row of m_rows the new record will take
+    int m_insertRow = -1;         // row of rows() the new record will take
     int m_posBeforeInsert = -1;
     qint64 m_nextAutoIncrement = 0;
 

@@ -48,7 +48,7 @@ void Table::first()
         return;
     checkBrowseMode();
     syncWithFile();
-    scrolled(m_rows.empty() ? -1 : 0, true, m_rows.empty());
+    scrolled(rows().empty() ? -1 : 0, true, rows().empty());
 }
 
 void Table::last()
@@ -57,7 +57,7 @@ void Table::last()
         return;
     checkBrowseMode();
     syncWithFile();
-    scrolled(int(m_rows.size()) - 1, m_rows.empty(), true);
+    scrolled(int(rows().size()) - 1, rows().empty(), true);
 }
 
 void Table::next()
@@ -65,7 +65,7 @@ void Table::next()
     if (!isOpen())
         return;
     checkBrowseMode();
-    if (m_pos + 1 < int(m_rows.size())) {
+    if (m_pos + 1 < int(rows().size())) {
         scrolled(m_pos + 1, false, false);
     } else {
         m_eof = true;
@@ -89,21 +89,21 @@ void Table::moveTo(int position)
     if (!isOpen() || (position == m_pos && m_state == State::Edit))
         return;
     checkBrowseMode();
-    if (m_rows.empty())
+    if (rows().empty())
         return;
-    position = std::clamp(position, 0, int(m_rows.size()) - 1);
+    position = std::clamp(position, 0, int(rows().size()) - 1);
     if (position != m_pos)
         scrolled(position, position == 0, false);
 }
 
-Table::Bookmark Table::bookmark() const { return m_pos >= 0 && m_pos < int(m_rows.size()) ? m_rows[m_pos].id : -1; }
+Table::Bookmark Table::bookmark() const { return m_pos >= 0 && m_pos < int(rows().size()) ? rows()[m_pos].id : -1; }
 
-bool Table::bookmarkValid(Bookmark bookmark) const { return bookmark >= 0 && OrderKeys::indexOfId(m_rows, bookmark) >= 0; }
+bool Table::bookmarkValid(Bookmark bookmark) const { return bookmark >= 0 && OrderKeys::indexOfId(rows(), bookmark) >= 0; }
 
 void Table::gotoBookmark(Bookmark bookmark)
 {
     checkBrowseMode();
-    const int index = OrderKeys::indexOfId(m_rows, bookmark);
+    const int index = OrderKeys::indexOfId(rows(), bookmark);
     if (index < 0)
         throw EngineError(QStringLiteral("Záznam nebyl nalezen."));
     scrolled(index, false, false);
@@ -121,7 +121,7 @@ void Table::enableControls()
 
 // ---------------------------------------------------------------- controls
 
-int Table::controlRowCount() const { return int(m_rows.size()) + (m_state == State::Insert ? 1 : 0); }
+int Table::controlRowCount() const { return int(rows().size()) + (m_state == State::Insert ? 1 : 0); }
 
 int Table::controlCurrentRow() const { return m_state == State::Insert ? m_insertRow : m_pos; }
 
@@ -135,12 +135,12 @@ QVariant Table::controlValue(int row, int field) const
         if (row > m_insertRow)
             --row;
     }
-    if (row >= int(m_rows.size()))
+    if (row >= int(rows().size()))
         return QVariant();
     if (m_state == State::Edit && row == m_pos)
         return m_buffer.at(field);
     try {
-        return fetchedValue(m_rows[row].id, field);
+        return fetchedValue(rows()[row].id, field);
     } catch (const EngineError &) {
         return QVariant();
     }

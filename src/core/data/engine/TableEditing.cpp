@@ -28,7 +28,7 @@ void Table::loadBuffer()
 {
     // The whole row as stored now, by its identity, so that the walk's
     // narrow scan stays narrow and an edit starts from what is on disk.
-    const qint64 id = m_rows[m_pos].id;
+    const qint64 id = rows()[m_pos].id;
     m_rowCache.remove(id);
     QVector<QVariant> row;
     if (!readStored(id, row))
@@ -45,15 +45,15 @@ void Table::edit()
         return;
     if (!isOpen())
         fail(Operation::Edit, QStringLiteral("Tabulka %1 není otevřená.").arg(quotedName(m_tableName)));
-    const qint64 current = m_rows.empty() ? -1 : m_rows[m_pos].id;
+    const qint64 current = rows().empty() ? -1 : rows()[m_pos].id;
     try {
         syncWithFile();
     } catch (const EngineError &error) {
         fail(Operation::Edit, EngineMessages::explain(error, quotedName(m_tableName)));
     }
-    if (current >= 0 && (m_pos < 0 || m_rows[m_pos].id != current))
+    if (current >= 0 && (m_pos < 0 || rows()[m_pos].id != current))
         failStale(Operation::Edit, RowDeleted);
-    if (m_rows.empty()) {
+    if (rows().empty()) {
         append();
         return;
     }
@@ -74,7 +74,7 @@ void Table::append()
     checkBrowseMode();
     emit beforeInsert();
     m_posBeforeInsert = m_pos;
-    m_insertRow = int(m_rows.size());
+    m_insertRow = int(rows().size());
     m_buffer = QVector<QVariant>(m_layout.size());
     m_original = m_buffer;
     m_modified = false;
@@ -104,7 +104,7 @@ void Table::insert()
 
 qint64 Table::orderForNewRow()
 {
-    return OrderKeys::forNewRow(m_all, m_rows, m_insertRow);
+    return OrderKeys::forNewRow(m_all, rows(), m_insertRow);
 }
 
 // Spreads the order keys out again when one spot has taken too many
@@ -125,17 +125,14 @@ void Table::respaceOrder()
         move.bindInt(2, m_all[i].id);
         move.run();
     }
-    // The visible rows are a subsequence of all rows: map them in one pass.
-    std::vector<RowKey> rows;
-    rows.reserve(m_rows.size());
+    // The accepted rows are a subsequence of all rows: map them in one pass.
     size_t j = 0;
-    for (const RowKey &key : m_rows) {
+    for (RowKey &key : m_shown) {
         while (m_all[j].id != key.id)
             ++j;
-        rows.push_back(fresh[j]);
+        key = fresh[j];
     }
     m_all.swap(fresh);
-    m_rows.swap(rows);
 }
 
 void Table::writeInsert(qint64 order)
@@ -171,7 +168,7 @@ void Table::writeUpdate(const QList<int> &changed)
                                               .arg(changed.size() + 1));
     for (int i = 0; i < changed.size(); ++i)
         StoredValues::bind(update, i + 1, m_layout.at(changed[i]), m_buffer.at(changed[i]));
-    update.bindInt(int(changed.size()) + 1, m_rows[m_pos].id);
+    update.bindInt(int(changed.size()) + 1, rows()[m_pos].id);
     update.run();
 }
 
@@ -190,7 +187,7 @@ void Table::post()
             if (ownTransaction)
                 checkFileIdentity(Operation::Post);
             resetScan();
-            const qint64 id = m_rows[m_pos].id;
+            const qint64 id = rows()[m_pos].id;
             QString stale;
             try {
                 m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
@@ -232,7 +229,7 @@ void Table::post()
     if (ownTransaction)
         checkFileIdentity(Operation::Post);
     resetScan();
-    std::vector<RowKey> allBefore, rowsBefore; // kept only when the keys are read again or respaced
+    std::vector<RowKey> allBefore, shownBefore; // kept only when the keys are read again or respaced
     bool respaced = false;
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_post");
@@ -240,7 +237,7 @@ void Table::post()
         // is worked out from the keys as they are now.
         if (fileVersion() != m_dataVersion) {
             allBefore = m_all;
-            rowsBefore = m_rows;
+            shownBefore = m_shown;
             respaced = true;
             reloadKeepingPlace();
         }
@@ -248,7 +245,7 @@ void Table::post()
         if (order < 0) {
             if (!respaced) {
                 allBefore = m_all;
-                rowsBefore = m_rows;
+                shownBefore = m_shown;
                 respaced = true;
             }
             respaceOrder();
@@ -271,10 +268,16 @@ void Table::post()
             if (m_layout.at(i).type == FieldType::AutoIncrement && m_buffer.at(i).toLongLong() >= m_nextAutoIncrement)
                 m_nextAutoIncrement = m_buffer.at(i).toLongLong() + 1;
         const RowKey key{order, id};
-        m_all.insert(std::lower_bound(m_all.begin(), m_all.end(), order,
-                                      [](const RowKey &row, qint64 place) { return row.order < place; }),
-                     key);
-        m_rows.insert(m_rows.begin() + m_insertRow, key);
+        const auto at = m_all.insert(std::lower_bound(m_all.begin(), m_all.end(), order,
+                                                      [](const RowKey &row, qint64 place) { return row.order < place; }),
+                                     key);
+        // The newest identity anywhere but last breaks the identity order.
+        if (m_scanByIdentity && at + 1 != m_all.end()) {
+            m_scanByIdentity = false;
+            prepareScan();
+        }
+        if (m_filtering)
+            m_shown.insert(m_shown.begin() + m_insertRow, key);
         m_pos = m_insertRow;
         keepRow(m_buffer, +1);
     } catch (const EngineError &error) {
@@ -284,7 +287,8 @@ void Table::post()
         }
         if (respaced) {
             m_all.swap(allBefore);
-            m_rows.swap(rowsBefore);
+            m_shown.swap(shownBefore);
+            followIdentityOrder();
             m_rowCache.clear();
             m_dataVersion = -1; // the keys are read afresh before the next write
         }
@@ -310,9 +314,9 @@ void Table::cancel()
         m_buffer.clear();
         m_modified = false;
         m_insertRow = -1;
-        m_pos = m_rows.empty() ? -1 : std::clamp(m_posBeforeInsert, 0, int(m_rows.size()) - 1);
-        m_eof = m_rows.empty();
-        m_bof = m_rows.empty() || m_pos == 0;
+        m_pos = rows().empty() ? -1 : std::clamp(m_posBeforeInsert, 0, int(rows().size()) - 1);
+        m_eof = rows().empty();
+        m_bof = rows().empty() || m_pos == 0;
         setState(State::Browse);
         notifyRemoved(row);
         notifyCurrent();
@@ -327,13 +331,13 @@ void Table::remove()
     }
     if (m_state == State::Edit)
         cancel();
-    if (!isOpen() || m_rows.empty())
+    if (!isOpen() || rows().empty())
         fail(Operation::Delete, QStringLiteral("Tabulka %1 je prázdná, není co smazat.").arg(quotedName(m_tableName)));
     if (!m_db.inTransaction())
         checkFileIdentity(Operation::Delete);
     emit beforeDelete();
     emit beforeScroll();
-    const RowKey key = m_rows[m_pos];
+    const RowKey key = rows()[m_pos];
     resetScan();
     bool gone = false;
     QVector<QVariant> removed; // as stored, for the kept figures
@@ -353,15 +357,19 @@ void Table::remove()
         failStale(Operation::Delete, RowDeleted);
     keepRow(removed, -1);
     const int removedRow = m_pos;
-    m_all.erase(m_all.begin() + OrderKeys::indexOfId(m_all, key.id));
-    m_rows.erase(m_rows.begin() + m_pos);
+    if (m_filtering) {
+        m_all.erase(m_all.begin() + OrderKeys::indexOfId(m_all, key.id));
+        m_shown.erase(m_shown.begin() + m_pos);
+    } else {
+        m_all.erase(m_all.begin() + m_pos);
+    }
     // The cursor moves to the next row; after the last row, to the new last
     // row with eof set.
-    if (m_rows.empty()) {
+    if (rows().empty()) {
         m_pos = -1;
         m_eof = m_bof = true;
-    } else if (m_pos >= int(m_rows.size())) {
-        m_pos = int(m_rows.size()) - 1;
+    } else if (m_pos >= int(rows().size())) {
+        m_pos = int(rows().size()) - 1;
         m_eof = true;
         m_bof = false;
     } else {
@@ -391,7 +399,8 @@ void Table::emptyTable()
     }
     m_rowCache.clear();
     m_all.clear();
-    m_rows.clear();
+    m_shown.clear();
+    followIdentityOrder();
     m_pos = -1;
     m_eof = m_bof = true;
     m_dataVersion = fileVersion();
@@ -427,8 +436,8 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill, con
         filled = FieldCodec::normalized(m_layout.at(fill->field), fill->value);
         filledField = sqlite::quoted(m_layout.at(fill->field).name);
     }
-    // One pass in table order finds the rows whose number or filled field
-    // is not what it should be; only those are written, afterwards, each
+    // One pass over the rows finds those whose number or filled field is
+    // not what it should be; only those are written, afterwards, each
     // with one of two statements prepared once.
     struct Change
     {
@@ -438,56 +447,78 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill, con
     };
     std::vector<Change> changes;
     // The figures read on the way, when they are asked for and the filled
-    // field is none of theirs (filling it would change them).
+    // field is none of theirs (filling it would change them). Their fields
+    // are read as stored and added up here: SQLite working out the sums and
+    // the condition for every row costs more than the reading.
     const bool figures = (!sumFields.isEmpty() || !heldFields.isEmpty())
                          && !(fill && (sumFields.contains(fill->field) || heldFields.contains(fill->field)));
+    const int figuresAt = fill ? 3 : 2;
+    QList<int> figureFields; // each once, in the order first named
+    if (figures)
+        for (int field : sumFields + heldFields)
+            if (!figureFields.contains(field))
+                figureFields << field;
     QString figureColumns;
+    for (int field : figureFields)
+        figureColumns += QStringLiteral(", ") + sqlite::quoted(m_layout.at(field).name);
+    std::vector<int> sumColumns;
+    std::vector<std::pair<int, const FieldDef *>> heldColumns;
     if (figures) {
-        QStringList sums;
         for (int field : sumFields)
-            sums << QStringLiteral("coalesce(%1, 0)").arg(summedValue(field));
-        figureColumns = QStringLiteral(", %1, %2")
-                            .arg(sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + ")),
-                                 heldFields.isEmpty() ? QStringLiteral("0")
-                                                      : QStringLiteral("(%1)").arg(holdingCondition(heldFields)));
+            sumColumns.push_back(figuresAt + int(figureFields.indexOf(field)));
+        for (int field : heldFields)
+            heldColumns.emplace_back(figuresAt + int(figureFields.indexOf(field)), &m_layout.at(field));
     }
+    const QByteArray cleared = fill ? fill->clearedText.toUtf8() : QByteArray();
     qint64 units = 0;
     qint64 holding = 0;
-    const int figuresAt = fill ? 3 : 2;
     const bool ownTransaction = !m_db.inTransaction();
     resetScan();
     try {
         m_db.exec(ownTransaction ? "BEGIN IMMEDIATE" : "SAVEPOINT table_numbering");
         try {
-            // Rows appended one after another have their identities in
-            // table order: then the pass runs straight along the stored
-            // rows instead of hopping through the order key's index.
-            const bool identityOrder = std::is_sorted(
-                m_all.begin(), m_all.end(), [](const RowKey &a, const RowKey &b) { return a.id < b.id; });
-            sqlite::Statement &rows = statement(QStringLiteral("SELECT %1, %2%3%4 FROM %5 ORDER BY %6")
-                                                    .arg(id, number, fill ? QStringLiteral(", ") + filledField : QString(),
-                                                         figureColumns, m_sql,
-                                                         identityOrder ? id : sqlite::quoted(OrderColumn)));
-            qint64 place = 0;
-            while (rows.step()) {
-                ++place;
-                const bool numbered = !rows.isNull(1) && rows.columnInt(1) == place;
+            // The keys must be the file's own: another connection may
+            // have written before this one took the write lock.
+            if (fileVersion() != m_dataVersion)
+                reloadKeepingPlace();
+            // SQLite hands every row to the pass inside its own loop, in
+            // the order it scans them; each row's place comes from the keys.
+            sqlite::Statement &rows = statement(QStringLiteral("SELECT %1(%2, %3%4%5) FROM %6")
+                                                    .arg(QLatin1String(sqlite::VisitFunction), id, number,
+                                                         fill ? QStringLiteral(", ") + filledField : QString(),
+                                                         figureColumns, m_sql));
+            OrderKeys::Places places(m_all);
+            bool strangers = false;
+            m_db.visit(rows, [&](const sqlite::RowValues &row) {
+                const qint64 rowId = row.columnInt(0);
+                const qint64 place = places.of(rowId);
+                if (place == 0) {
+                    strangers = true;
+                    return;
+                }
+                const bool numbered = !row.isNull(1) && row.columnInt(1) == place;
                 int filling = 0;
                 if (fill) {
-                    const QString text = rows.columnText(2);
-                    if (text == fill->clearedText)
+                    const QByteArrayView text = row.columnUtf8(2);
+                    if (text == cleared)
                         filling = 2;
                     else if (text.isEmpty() && !filled.isNull())
                         filling = 1;
                 }
                 if (!numbered || filling != 0)
-                    changes.push_back({rows.columnInt(0), place, filling});
-                if (figures) {
-                    units += rows.columnInt(figuresAt);
-                    holding += rows.columnInt(figuresAt + 1);
-                }
-            }
-            rows.reset();
+                    changes.push_back({rowId, place, filling});
+                for (int column : sumColumns)
+                    units += row.columnInt(column);
+                for (const auto &[column, def] : heldColumns)
+                    if (storedHolds(row, column, *def)) {
+                        ++holding;
+                        break;
+                    }
+            });
+            // Under the write lock with the keys just read, every row is
+            // known; if one is not, nothing is numbered by stale keys.
+            if (strangers)
+                throw EngineError(RowChanged.arg(quotedName(m_tableName)));
             for (const Change &change : changes) {
                 sqlite::Statement &update =
                     change.fill == 0
@@ -503,7 +534,7 @@ int Table::numberRows(int numberField, const std::optional<EmptyFill> &fill, con
                 update.run();
             }
             m_db.exec(ownTransaction ? "COMMIT" : "RELEASE table_numbering");
-        } catch (const EngineError &) {
+        } catch (...) {
             try {
                 m_db.exec(ownTransaction ? "ROLLBACK" : "ROLLBACK TO table_numbering; RELEASE table_numbering");
             } catch (const EngineError &) {

@@ -9,6 +9,7 @@
 #include "core/data/engine/RowFilter.h"
 
 #include <QSet>
+#include <algorithm>
 #include <limits>
 
 // Reading stored rows: the scan that walks follow, single rows by
@@ -29,15 +30,32 @@ void Table::resetScan() const
 // The scan reads only the fields asked for so far: a walk that sums one
 // field makes SQLite decode one column, not the whole row. Asking for
 // another field widens the statement once and puts it back on its row.
+//
+// It goes by a key that ascends in stored order: the order key, or, while
+// the identities follow the stored order (rows appended one after another),
+// the identity itself. Then the scan runs straight along the stored rows
+// instead of looking each row up from the order key's index, and SQLite
+// need not decode the row up to its last column.
 void Table::prepareScan() const
 {
     QStringList names;
     for (int field : m_scanFields)
         names << sqlite::quoted(m_layout.at(field).name);
-    const QString order = sqlite::quoted(OrderColumn);
-    names << order << sqlite::quoted(IdColumn);
+    const QString key = sqlite::quoted(m_scanByIdentity ? IdColumn : OrderColumn);
+    names << key << sqlite::quoted(IdColumn);
     m_scan.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE %3 >= ?1 ORDER BY %3")
-                             .arg(names.join(QStringLiteral(", ")), m_sql, order));
+                             .arg(names.join(QStringLiteral(", ")), m_sql, key));
+}
+
+void Table::followIdentityOrder()
+{
+    const bool byIdentity = std::is_sorted(m_all.begin(), m_all.end(),
+                                           [](const RowKey &a, const RowKey &b) { return a.id < b.id; });
+    if (byIdentity == m_scanByIdentity)
+        return;
+    resetScan();
+    m_scanByIdentity = byIdentity;
+    prepareScan();
 }
 
 int Table::scanColumn(int field) const
@@ -45,13 +63,13 @@ int Table::scanColumn(int field) const
     if (m_scanColumnOf[size_t(field)] >= 0)
         return m_scanColumnOf[size_t(field)];
     const bool live = m_scanLive;
-    const qint64 order = m_scanOrder;
+    const qint64 key = m_scanKey;
     m_scanColumnOf[size_t(field)] = int(m_scanFields.size());
     m_scanFields << field;
     prepareScan();
     if (live) {
-        m_scan.bindInt(1, order);
-        m_scanLive = m_scan.step() && m_scan.columnInt(int(m_scanFields.size())) == order;
+        m_scan.bindInt(1, key);
+        m_scanLive = m_scan.step() && m_scan.columnInt(int(m_scanFields.size())) == key;
         if (!m_scanLive) {
             m_scan.reset();
             m_scanPos = -1;
@@ -61,35 +79,36 @@ int Table::scanColumn(int field) const
 }
 
 // Puts the scan statement on the current row. A walk in stored order only
-// steps the statement; any other move seeks by the order key. The row found
-// there must have the identity the cursor knows, or it is not the row.
+// steps the statement; any other move seeks by the key. The row found there
+// must have the identity the cursor knows, or it is not the row.
 bool Table::seekCurrent() const
 {
-    if (m_pos < 0 || m_pos >= int(m_rows.size()))
+    if (m_pos < 0 || m_pos >= int(rows().size()))
         return false;
-    const RowKey wanted = m_rows[m_pos];
+    const RowKey wanted = rows()[m_pos];
     if (m_scanLive && m_scanPos == m_pos)
         return true;
-    const int orderColumn = int(m_scanFields.size());
-    const int idColumn = orderColumn + 1;
-    if (m_scanLive && m_scanPos >= 0 && m_scanPos == m_pos - 1 && m_scanOrder < wanted.order) {
+    const qint64 wantedKey = m_scanByIdentity ? wanted.id : wanted.order;
+    const int keyColumn = int(m_scanFields.size());
+    const int idColumn = keyColumn + 1;
+    if (m_scanLive && m_scanPos >= 0 && m_scanPos == m_pos - 1 && m_scanKey < wantedKey) {
         while (m_scan.step()) {
-            m_scanOrder = m_scan.columnInt(orderColumn);
+            m_scanKey = m_scan.columnInt(keyColumn);
             m_scanId = m_scan.columnInt(idColumn);
-            if (m_scanOrder >= wanted.order)
+            if (m_scanKey >= wantedKey)
                 break;
         }
-        if (m_scanOrder == wanted.order && m_scanId == wanted.id) {
+        if (m_scanKey == wantedKey && m_scanId == wanted.id) {
             m_scanPos = m_pos;
             return true;
         }
     }
     m_scan.reset();
-    m_scan.bindInt(1, wanted.order);
+    m_scan.bindInt(1, wantedKey);
     m_scanLive = m_scan.step();
-    m_scanOrder = m_scanLive ? m_scan.columnInt(orderColumn) : 0;
+    m_scanKey = m_scanLive ? m_scan.columnInt(keyColumn) : 0;
     m_scanId = m_scanLive ? m_scan.columnInt(idColumn) : 0;
-    m_scanPos = m_scanLive && m_scanOrder == wanted.order && m_scanId == wanted.id ? m_pos : -1;
+    m_scanPos = m_scanLive && m_scanKey == wantedKey && m_scanId == wanted.id ? m_pos : -1;
     return m_scanPos == m_pos;
 }
 
@@ -99,10 +118,10 @@ QVariant Table::storedValue(int field) const
         const int column = scanColumn(field);
         if (m_probing)
             return StoredValues::read(m_scan, column, m_layout.at(field));
-        if (m_pos < 0 || m_pos >= int(m_rows.size()))
+        if (m_pos < 0 || m_pos >= int(rows().size()))
             return QVariant();
         if (!seekCurrent()) // the row moved or went away under another cursor
-            return fetchedValue(m_rows[m_pos].id, field);
+            return fetchedValue(rows()[m_pos].id, field);
         return StoredValues::read(m_scan, column, m_layout.at(field));
     } catch (const EngineError &) {
         resetScan();
@@ -152,8 +171,8 @@ void Table::readShownRows(const QList<int> &fields, const std::function<void(con
     QSet<qint64> shown;
     const bool filtering = m_filtered && m_predicate;
     if (filtering) {
-        shown.reserve(qsizetype(m_rows.size()));
-        for (const RowKey &row : m_rows)
+        shown.reserve(qsizetype(rows().size()));
+        for (const RowKey &row : rows())
             shown.insert(row.id);
     }
     try {
@@ -314,6 +333,26 @@ QString Table::holdingCondition(const QList<int> &fields) const
     return held.join(QStringLiteral(" OR "));
 }
 
+bool Table::storedHolds(const sqlite::RowValues &row, int column, const FieldDef &def)
+{
+    // The condition above as SQLite reads it: anything that is not null
+    // differs from '' in a text field unless it is an empty text, and from
+    // 0 in a number field unless it is a zero number.
+    switch (row.columnType(column)) {
+    case sqlite::ValueType::Null:
+        return false;
+    case sqlite::ValueType::Integer:
+        return isTextField(def) || row.columnInt(column) != 0;
+    case sqlite::ValueType::Real:
+        return isTextField(def) || row.columnDouble(column) != 0;
+    case sqlite::ValueType::Text:
+        return !isTextField(def) || !row.columnUtf8(column).isEmpty();
+    case sqlite::ValueType::Blob:
+        return true;
+    }
+    return false;
+}
+
 Table::StoredFigures Table::storedFigures(const QList<int> &sumFields, const QList<int> &heldFields)
 {
     if (!isOpen())
@@ -405,7 +444,7 @@ void Table::applyFilter()
     resetScan();
     m_rowCache.clear();
     if (!m_filtered || !m_predicate) {
-        m_rows = m_all;
+        showAllRows();
         return;
     }
     std::vector<RowKey> accepted;
@@ -414,10 +453,21 @@ void Table::applyFilter()
         m_scan.bindInt(1, std::numeric_limits<qint64>::min());
         m_scanLive = true;
         while (m_scan.step()) {
-            m_scanOrder = m_scan.columnInt(int(m_scanFields.size()));
-            if (m_predicate(*this)) // may widen the scan, which keeps its row
-                accepted.push_back({m_scan.columnInt(int(m_scanFields.size())),
-                                    m_scan.columnInt(int(m_scanFields.size()) + 1)});
+            m_scanKey = m_scan.columnInt(int(m_scanFields.size()));
+            m_scanId = m_scan.columnInt(int(m_scanFields.size()) + 1);
+            if (!m_predicate(*this)) // may widen the scan, which keeps its row
+                continue;
+            if (!m_scanByIdentity) {
+                accepted.push_back({m_scanKey, m_scanId});
+                continue;
+            }
+            // Scanning by identity, the order key is the one all rows hold
+            // (sorted by identity then); a row written meanwhile by another
+            // connection waits for the keys to be read again.
+            const auto known = std::lower_bound(m_all.begin(), m_all.end(), m_scanId,
+                                                [](const RowKey &row, qint64 id) { return row.id < id; });
+            if (known != m_all.end() && known->id == m_scanId)
+                accepted.push_back(*known);
         }
     } catch (...) {
         m_probing = false;
@@ -426,7 +476,8 @@ void Table::applyFilter()
     }
     m_probing = false;
     resetScan();
-    m_rows.swap(accepted);
-    if (m_pos >= int(m_rows.size()))
-        m_pos = int(m_rows.size()) - 1;
+    m_shown.swap(accepted);
+    m_filtering = true;
+    if (m_pos >= int(rows().size()))
+        m_pos = int(rows().size()) - 1;
 }

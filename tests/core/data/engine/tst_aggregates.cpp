@@ -229,6 +229,35 @@ private slots:
         QCOMPARE(table->storedFigures({hidden}, {hidden, table->fieldIndex(HiddenText)}).rowsHolding, count);
     }
 
+    // The figures the numbering reads on its way are those SQLite's own
+    // aggregate finds, whatever another program stored: numbers as texts,
+    // fractions, blobs, empty texts.
+    void numberingReadsTheFiguresAsTheAggregate_data()
+    {
+        QTest::addColumn<QString>("hiddenAmount"); // SQL literals
+        QTest::addColumn<QString>("hiddenText");
+        for (const QString &amount : {u"NULL"_s, u"0"_s, u"0.0"_s, u"0.5"_s, u"-7.9"_s, u"120000"_s, u"''"_s,
+                                      u"'abc'"_s, u"'12'"_s, u"x'00'"_s})
+            for (const QString &text : {u"NULL"_s, u"''"_s, u"' '"_s, u"'skryto'"_s, u"0"_s, u"x''"_s})
+                QTest::newRow(qPrintable(amount + u" / "_s + text)) << amount << text;
+    }
+    void numberingReadsTheFiguresAsTheAggregate()
+    {
+        QFETCH(QString, hiddenAmount);
+        QFETCH(QString, hiddenText);
+        const QString path = m_env->path(u"Data/Leden.db"_s);
+        sqlExec(path, u"INSERT INTO Leden (Castka, Cena, \"Memo Polozka 10\", _poradi) VALUES (10000, NULL, NULL, 1), "
+                      "(25000, %1, %2, 2), (NULL, 30000, 'x', 3)"_s.arg(hiddenAmount, hiddenText));
+        auto table = openLedger();
+        const QList<int> sums{table->fieldIndex(Amount), table->fieldIndex(Hidden)};
+        const QList<int> held{table->fieldIndex(Hidden), table->fieldIndex(HiddenText)};
+        table->numberRows(table->fieldIndex(Number), std::nullopt, sums, held);
+        const Table::StoredFigures passed = table->storedFigures(sums, held);
+        const Table::StoredFigures summed = openLedger()->storedFigures(sums, held);
+        QCOMPARE(passed.sum.units(), summed.sum.units());
+        QCOMPARE(passed.rowsHolding, summed.rowsHolding);
+    }
+
     // Numbering writes only the rows that are not so already, fills the
     // empty field and empties "ERROR"; a second run writes nothing.
     void numbering_data()

@@ -389,6 +389,53 @@ private slots:
         QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("Nafta"));
     }
 
+    // Walks, filters and edits keep the stored order whether the identities
+    // follow it (rows appended) or not (a row another program put between),
+    // and again after the table was emptied and filled.
+    void walksKeepTheStoredOrder()
+    {
+        auto table = openLedger();
+        for (const char *text : {"a", "b", "c"})
+            appendRow(*table, QString::fromLatin1(text));
+        auto shownWith = [&](const QString &prefix) {
+            table->setFilterText(QStringLiteral("Text 80 = '%1*'").arg(prefix));
+            table->setFiltered(true);
+            const QStringList shown = texts(*table);
+            table->setFiltered(false);
+            return shown;
+        };
+        QCOMPARE(texts(*table), (QStringList{"a", "b", "c"}));
+        QCOMPARE(shownWith(QStringLiteral("b")), (QStringList{"b"}));
+
+        sqlExec(table->filePath(), QStringLiteral("INSERT INTO Leden (\"Text 80\", _poradi) SELECT 'between', _poradi + 1 "
+                                                  "FROM Leden WHERE \"Text 80\" = 'a'"));
+        table->refresh();
+        QCOMPARE(texts(*table), (QStringList{"a", "between", "b", "c"}));
+        QCOMPARE(shownWith(QStringLiteral("b")), (QStringList{"between", "b"}));
+        table->moveTo(1);
+        table->edit();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("mezi"));
+        table->post();
+        table->moveTo(2);
+        QCOMPARE(table->field(QStringLiteral("Text 80")).asString(), QStringLiteral("b"));
+        table->setFilterText(QStringLiteral("Text 80 = 'm*'"));
+        table->setFiltered(true);
+        table->append();
+        table->field(QStringLiteral("Text 80")).setString(QStringLiteral("mez"));
+        table->post();
+        table->setFiltered(false);
+        QCOMPARE(texts(*table), (QStringList{"a", "mezi", "b", "c", "mez"}));
+
+        table->emptyTable();
+        for (const char *text : {"x", "y"})
+            appendRow(*table, QString::fromLatin1(text));
+        QCOMPARE(texts(*table), (QStringList{"x", "y"}));
+        QCOMPARE(shownWith(QStringLiteral("y")), (QStringList{"y"}));
+        table->close();
+        table->open();
+        QCOMPARE(texts(*table), (QStringList{"x", "y"}));
+    }
+
     void prefixFilters_data()
     {
         QTest::addColumn<bool>("caseInsensitive");

@@ -1,10 +1,11 @@
 // The engine's parts that need no table file: the schema check, the order
-// keys, the prefix filter and the field codec.
+// keys, the prefix filter, the field codec and the row visit of SQLite.
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/FieldCodec.h"
 #include "core/data/engine/OrderKeys.h"
 #include "core/data/engine/RowFilter.h"
 #include "core/data/engine/SchemaCheck.h"
+#include "core/data/engine/Sqlite.h"
 
 #include <QtTest>
 
@@ -131,6 +132,77 @@ private slots:
         const std::vector<RowKey> rows = keys({10, 20, 30});
         QCOMPARE(OrderKeys::indexOfId(rows, 3), 2);
         QCOMPARE(OrderKeys::indexOfId(rows, 4), -1);
+    }
+
+    // Places by identity, the rows met in stored order, in another order,
+    // or not among the rows at all.
+    void placesByIdentity_data()
+    {
+        QTest::addColumn<QList<qint64>>("ids");   // in stored order
+        QTest::addColumn<QList<qint64>>("met");   // identities asked for
+        QTest::addColumn<QList<qint64>>("places");
+        QTest::newRow("in stored order") << QList<qint64>{3, 7, 9} << QList<qint64>{3, 7, 9} << QList<qint64>{1, 2, 3};
+        QTest::newRow("identities not ascending") << QList<qint64>{9, 3, 7} << QList<qint64>{9, 3, 7}
+                                                  << QList<qint64>{1, 2, 3};
+        QTest::newRow("met by identity") << QList<qint64>{9, 3, 7} << QList<qint64>{3, 7, 9} << QList<qint64>{2, 3, 1};
+        QTest::newRow("a jump, then in order again") << QList<qint64>{1, 2, 3, 4} << QList<qint64>{3, 4, 1, 2}
+                                                     << QList<qint64>{3, 4, 1, 2};
+        QTest::newRow("unknown rows") << QList<qint64>{1, 2} << QList<qint64>{1, 5, 0, 2} << QList<qint64>{1, 0, 0, 2};
+        QTest::newRow("no rows") << QList<qint64>{} << QList<qint64>{4} << QList<qint64>{0};
+    }
+    void placesByIdentity()
+    {
+        QFETCH(QList<qint64>, ids);
+        QFETCH(QList<qint64>, met);
+        QFETCH(QList<qint64>, places);
+        std::vector<RowKey> all;
+        for (int i = 0; i < ids.size(); ++i)
+            all.push_back({(i + 1) * OrderKeys::Gap, ids.at(i)});
+        OrderKeys::Places found(all);
+        QList<qint64> actual;
+        for (qint64 id : met)
+            actual << found.of(id);
+        QCOMPARE(actual, places);
+    }
+
+    // A visit hands over every row with its values as stored; what the
+    // visitor throws ends the statement, comes out of visit(), and leaves
+    // the connection as it was.
+    void visitHandsOverEveryRow()
+    {
+        sqlite::Connection db;
+        db.open(QStringLiteral(":memory:"), true);
+        db.exec("CREATE TABLE t (a, b); INSERT INTO t VALUES (1, 'jedna'), (2.5, NULL), (NULL, x'00ff'), (4, '')");
+        sqlite::Statement rows;
+        rows.prepare(db, QStringLiteral("SELECT %1(a, b) FROM t").arg(QLatin1String(sqlite::VisitFunction)));
+        QStringList seen;
+        const sqlite::RowVisitor visitor = [&](const sqlite::RowValues &row) {
+            QCOMPARE(row.count(), 2);
+            const bool text = row.columnType(1) == sqlite::ValueType::Text;
+            seen << QStringLiteral("%1 %2 %3 %4")
+                        .arg(int(row.columnType(0)))
+                        .arg(row.columnDouble(0))
+                        .arg(int(row.columnType(1)))
+                        .arg(text ? QString::fromUtf8(row.columnUtf8(1).toByteArray()) : QStringLiteral("-"));
+        };
+        db.visit(rows, visitor);
+        // Types: 0 null, 1 integer, 2 real, 3 text, 4 blob.
+        QCOMPARE(seen, (QStringList{QStringLiteral("1 1 3 jedna"), QStringLiteral("2 2.5 0 -"), QStringLiteral("0 0 4 -"),
+                                    QStringLiteral("1 4 3 ")}));
+        seen.clear();
+        int met = 0;
+        const sqlite::RowVisitor failing = [&](const sqlite::RowValues &) {
+            if (++met == 2)
+                throw std::runtime_error("stop");
+        };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, db.visit(rows, failing));
+        QCOMPARE(met, 2);
+        QVERIFY(!db.inTransaction());
+        db.visit(rows, visitor); // the statement runs again
+        QCOMPARE(seen.size(), 4);
+        // Outside a visit the function hands nothing to anyone.
+        QVERIFY(rows.step());
+        rows.reset();
     }
 
     void prefixFilters_data()
