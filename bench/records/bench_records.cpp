@@ -8,7 +8,8 @@
 //   to total drawn  from the opening command to the window painted with its total
 //   sqlite3         a whole sqlite3 process summing the same file, side by side
 // and the table's own walk summing every amount against SQLite's sum() of
-// the same file, and the memory the process holds with the window open.
+// the same file, and the memory a fresh process holds with the window open
+// on that file (this program started again with --memory-of FILE).
 //
 //     QT_QPA_PLATFORM=offscreen ./bench_records [--million]
 
@@ -143,6 +144,33 @@ double sqliteProcess(const QString &path)
     });
 }
 
+// The resident memory of a new process of this program that opens the
+// record window on a copy of `file`, in kilobytes: the earlier fills and
+// runs of this process do not count.
+long freshProcessKilobytes(const QString &file)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-of"), file});
+    child.waitForFinished(120000);
+    return child.readAllStandardOutput().trimmed().toLong();
+}
+
+int printMemoryOf(BenchWindow &bench, const QString &file)
+{
+    const QString ledger = QDir(bench.folder()).filePath(QStringLiteral("Data/Leden.db"));
+    QFile::remove(ledger);
+    QFile::copy(file, ledger);
+    std::unique_ptr<TForm3> window = bench.open(QStringLiteral("Leden.db"), QStringLiteral("Měsíc Leden"));
+    QElapsedTimer waiting;
+    waiting.start();
+    while ((window->totalText() == QStringLiteral("Moment...") || window->totalText().isEmpty())
+           && waiting.elapsed() < 60000)
+        QApplication::processEvents();
+    window->repaint();
+    std::printf("%ld\n", residentKilobytes());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -154,6 +182,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const bool million = app.arguments().contains(QStringLiteral("--million"));
     BenchWindow bench;
+    if (const qsizetype memoryOf = app.arguments().indexOf(QStringLiteral("--memory-of")); memoryOf > 0)
+        return printMemoryOf(bench, app.arguments().value(memoryOf + 1));
     const QString data = QDir(bench.folder()).filePath(QStringLiteral("Data/"));
 
     std::printf("%-9s %-13s %10s %8s %8s %10s %8s %10s %8s %8s %8s %8s\n", "records", "table", "open+act.", "total",
@@ -168,7 +198,6 @@ int main(int argc, char **argv)
             QFile::copy(data + QStringLiteral("Listopad.db"), data + master); // an empty ledger
             fill(master, rows, numbered);
             double open = 1e18, total = 1e18, post = 1e18, insert = 1e18, remove = 1e18, drawn = 1e18;
-            long rss = 0;
             for (int run = 0; run < 3; ++run) {
                 QFile::remove(data + QStringLiteral("Leden.db"));
                 QFile::copy(data + master, data + QStringLiteral("Leden.db"));
@@ -184,7 +213,6 @@ int main(int argc, char **argv)
                     QApplication::processEvents();
                 window->repaint();
                 drawn = std::min(drawn, millis(opening));
-                rss = std::max(rss, residentKilobytes());
                 Table &ledger = bench.ledgerHolder().table();
                 total = std::min(total, best(3, [&] { window->ReCalc(); }));
                 post = std::min(post, best(3, [&] {
@@ -208,6 +236,7 @@ int main(int argc, char **argv)
                 }));
                 window->close();
             }
+            const long rss = freshProcessKilobytes(data + master);
             const double process = sqliteProcess(data + QStringLiteral("Leden.db"));
             const double walk = walkSum();
             const double sum = sqliteSum(data + QStringLiteral("Leden.db"));

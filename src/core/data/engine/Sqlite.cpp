@@ -39,6 +39,18 @@ QByteArrayView RowValues::columnUtf8(int column) const
     return text ? QByteArrayView(text, sqlite3_value_bytes(m_values[column])) : QByteArrayView();
 }
 
+QString RowValues::columnText(int column) const
+{
+    const QByteArrayView text = columnUtf8(column);
+    return text.data() ? QString::fromUtf8(text) : QString();
+}
+
+QByteArray RowValues::columnBlob(int column) const
+{
+    const void *data = sqlite3_value_blob(m_values[column]);
+    return data ? QByteArray(static_cast<const char *>(data), sqlite3_value_bytes(m_values[column])) : QByteArray();
+}
+
 Connection::~Connection() { close(); }
 
 void Connection::open(const QString &path, bool create)
@@ -80,17 +92,21 @@ void Connection::visitFinal(sqlite3_context *context) { sqlite3_result_null(cont
 
 void Connection::visit(Statement &statement, const RowVisitor &visitor)
 {
-    m_visitor = &visitor;
-    m_visitFailure = nullptr;
+    // A visitor may run a visit of its own on this connection.
+    const RowVisitor *outer = std::exchange(m_visitor, &visitor);
+    std::exception_ptr outerFailure = std::exchange(m_visitFailure, nullptr);
+    auto restore = [&] {
+        m_visitor = outer;
+        return std::exchange(m_visitFailure, outerFailure);
+    };
     try {
         statement.step();
     } catch (const EngineError &) {
-        m_visitor = nullptr;
-        if (m_visitFailure)
-            std::rethrow_exception(std::exchange(m_visitFailure, nullptr));
+        if (std::exception_ptr failure = restore())
+            std::rethrow_exception(failure);
         throw;
     }
-    m_visitor = nullptr;
+    restore();
     statement.reset();
 }
 

@@ -34,6 +34,8 @@ public:
     qint64 columnInt(int column) const;
     double columnDouble(int column) const;
     QByteArrayView columnUtf8(int column) const;
+    QString columnText(int column) const;
+    QByteArray columnBlob(int column) const;
 
 private:
     sqlite3_value **m_values;

@@ -9,7 +9,11 @@
 
 namespace StoredValues {
 
-QVariant read(const sqlite::Statement &statement, int column, const FieldDef &def)
+namespace {
+
+// A statement's column and a visited row's value read alike.
+template <typename Row>
+QVariant readValue(const Row &statement, int column, const FieldDef &def)
 {
     if (statement.isNull(column))
         return QVariant();
@@ -43,6 +47,15 @@ QVariant read(const sqlite::Statement &statement, int column, const FieldDef &de
     }
     return QVariant();
 }
+
+} // namespace
+
+QVariant read(const sqlite::Statement &statement, int column, const FieldDef &def)
+{
+    return readValue(statement, column, def);
+}
+
+QVariant read(const sqlite::RowValues &row, int column, const FieldDef &def) { return readValue(row, column, def); }
 
 void bind(sqlite::Statement &statement, int index, const FieldDef &def, const QVariant &value)
 {

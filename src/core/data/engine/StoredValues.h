@@ -5,6 +5,7 @@
 #include <QVariant>
 
 namespace sqlite {
+class RowValues;
 class Statement;
 }
 
@@ -14,6 +15,7 @@ class Statement;
 namespace StoredValues {
 
 QVariant read(const sqlite::Statement &statement, int column, const FieldDef &def);
+QVariant read(const sqlite::RowValues &row, int column, const FieldDef &def);
 void bind(sqlite::Statement &statement, int index, const FieldDef &def, const QVariant &value);
 
 } // namespace StoredValues

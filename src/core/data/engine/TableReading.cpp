@@ -168,18 +168,43 @@ void Table::readShownRows(const QList<int> &fields, const std::function<void(con
     for (int field : fields)
         names << sqlite::quoted(m_layout.at(field).name);
     names << sqlite::quoted(IdColumn);
-    QSet<qint64> shown;
-    const bool filtering = m_filtered && m_predicate;
-    if (filtering) {
-        shown.reserve(qsizetype(rows().size()));
-        for (const RowKey &row : rows())
-            shown.insert(row.id);
-    }
+    const bool filtering = m_filtering;
+    QVector<QVariant> values(fields.size());
     try {
+        if (m_scanByIdentity) {
+            // Stored order is the order of the identities, in which SQLite
+            // scans the table when it may use no index: the rows are handed
+            // over inside its loop, and the shown ones are picked along the
+            // shown keys, which ascend the same way.
+            // A statement of its own: what the visit calls may read the
+            // table again.
+            sqlite::Statement rows;
+            rows.prepare(m_db, QStringLiteral("SELECT %1(%2) FROM %3 NOT INDEXED")
+                                   .arg(QLatin1String(sqlite::VisitFunction), names.join(QStringLiteral(", ")), m_sql));
+            size_t next = 0;
+            m_db.visit(rows, [&](const sqlite::RowValues &row) {
+                if (filtering) {
+                    const qint64 id = row.columnInt(int(fields.size()));
+                    while (next < m_shown.size() && m_shown[next].id < id)
+                        ++next;
+                    if (next == m_shown.size() || m_shown[next].id != id)
+                        return;
+                }
+                for (int i = 0; i < fields.size(); ++i)
+                    values[i] = StoredValues::read(row, i, m_layout.at(fields[i]));
+                visit(values);
+            });
+            return;
+        }
+        QSet<qint64> shown;
+        if (filtering) {
+            shown.reserve(qsizetype(m_shown.size()));
+            for (const RowKey &row : m_shown)
+                shown.insert(row.id);
+        }
         sqlite::Statement walk;
         walk.prepare(m_db, QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                .arg(names.join(QStringLiteral(", ")), m_sql, sqlite::quoted(OrderColumn)));
-        QVector<QVariant> values(fields.size());
         while (walk.step()) {
             if (filtering && !shown.contains(walk.columnInt(int(fields.size()))))
                 continue;
