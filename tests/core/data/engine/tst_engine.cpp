@@ -234,20 +234,29 @@ private slots:
         auto table = openLedger();
         for (const char *text : {"a", "b", "c"})
             appendRow(*table, QString::fromLatin1(text));
+        // The cursor's walk and the whole-table read (graphs, reports) see
+        // the same rows in the same order.
+        auto shownRows = [&] {
+            QStringList read;
+            table->readShownRows({table->fieldIndex(QStringLiteral("Text 80"))},
+                                 [&read](const QVector<QVariant> &row) { read << row.at(0).toString(); });
+            const QStringList walked = texts(*table);
+            return read == walked ? read : read << QStringLiteral("(walked:)") << walked;
+        };
         auto shownWith = [&](const QString &prefix) {
             table->setFilterText(QStringLiteral("Text 80 = '%1*'").arg(prefix));
             table->setFiltered(true);
-            const QStringList shown = texts(*table);
+            const QStringList shown = shownRows();
             table->setFiltered(false);
             return shown;
         };
-        QCOMPARE(texts(*table), (QStringList{"a", "b", "c"}));
+        QCOMPARE(shownRows(), (QStringList{"a", "b", "c"}));
         QCOMPARE(shownWith(QStringLiteral("b")), (QStringList{"b"}));
 
         sqlExec(table->filePath(), QStringLiteral("INSERT INTO Leden (\"Text 80\", _poradi) SELECT 'between', _poradi + 1 "
                                                   "FROM Leden WHERE \"Text 80\" = 'a'"));
         table->refresh();
-        QCOMPARE(texts(*table), (QStringList{"a", "between", "b", "c"}));
+        QCOMPARE(shownRows(), (QStringList{"a", "between", "b", "c"}));
         QCOMPARE(shownWith(QStringLiteral("b")), (QStringList{"between", "b"}));
         table->moveTo(1);
         table->edit();
@@ -261,16 +270,16 @@ private slots:
         table->field(QStringLiteral("Text 80")).setString(QStringLiteral("mez"));
         table->post();
         table->setFiltered(false);
-        QCOMPARE(texts(*table), (QStringList{"a", "mezi", "b", "c", "mez"}));
+        QCOMPARE(shownRows(), (QStringList{"a", "mezi", "b", "c", "mez"}));
 
         table->emptyTable();
         for (const char *text : {"x", "y"})
             appendRow(*table, QString::fromLatin1(text));
-        QCOMPARE(texts(*table), (QStringList{"x", "y"}));
+        QCOMPARE(shownRows(), (QStringList{"x", "y"}));
         QCOMPARE(shownWith(QStringLiteral("y")), (QStringList{"y"}));
         table->close();
         table->open();
-        QCOMPARE(texts(*table), (QStringList{"x", "y"}));
+        QCOMPARE(shownRows(), (QStringList{"x", "y"}));
     }
 
     void prefixFilters_data()
