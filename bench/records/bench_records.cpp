@@ -21,11 +21,12 @@
 #include "records/window/TForm3.h"
 
 #include <QApplication>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -207,8 +208,11 @@ int main(int argc, char **argv)
                 window = bench.open(QStringLiteral("Leden.db"), QStringLiteral("Měsíc Leden"));
                 open = std::min(open, millis(opening));
                 // The total label is filled once the events of the opening
-                // are done; then the window is painted.
-                while ((window->totalText() == QStringLiteral("Moment...") || window->totalText().isEmpty())
+                // are done; then the window is painted, which it can be only
+                // once the display has exposed it.
+                auto exposed = [&] { return window->windowHandle() && window->windowHandle()->isExposed(); };
+                while ((window->totalText() == QStringLiteral("Moment...") || window->totalText().isEmpty()
+                        || !exposed())
                        && opening.elapsed() < 10000)
                     QApplication::processEvents();
                 window->repaint();
