@@ -200,6 +200,25 @@ private slots:
         QVERIFY(!db.inTransaction());
         db.visit(rows, visitor); // the statement runs again
         QCOMPARE(seen.size(), 4);
+        // A visitor may visit again on the same connection: the inner visit
+        // ends by itself, its failure comes out of it, and the outer visit
+        // goes on with its own visitor.
+        sqlite::Statement inner;
+        inner.prepare(db, QStringLiteral("SELECT %1(b) FROM t").arg(QLatin1String(sqlite::VisitFunction)));
+        int outerRows = 0, innerRows = 0, innerFailures = 0;
+        db.visit(rows, [&](const sqlite::RowValues &row) {
+            ++outerRows;
+            QCOMPARE(row.count(), 2);
+            db.visit(inner, [&](const sqlite::RowValues &) { ++innerRows; });
+            try {
+                db.visit(inner, [](const sqlite::RowValues &) { throw std::runtime_error("inner"); });
+            } catch (const std::runtime_error &) {
+                ++innerFailures;
+            }
+        });
+        QCOMPARE(outerRows, 4);
+        QCOMPARE(innerRows, 16);
+        QCOMPARE(innerFailures, 4);
         // Outside a visit the function hands nothing to anyone.
         QVERIFY(rows.step());
         rows.reset();
