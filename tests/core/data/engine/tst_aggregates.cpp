@@ -2,6 +2,8 @@
 // random sequences of writes (checked against a full walk and against
 // SQLite through another connection), the count of rows holding something,
 // and the numbering with its filled-in field.
+#include "EngineTesting.h"
+
 #include "core/data/catalogue/Catalogue.h"
 #include "core/data/engine/EngineError.h"
 #include "core/data/engine/Table.h"
@@ -10,7 +12,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <memory>
-#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,15 +22,6 @@ const QString Hidden = u"Cena"_s;
 const QString HiddenText = u"Memo Polozka 10"_s;
 const QString Number = u"Kratky - Short"_s;
 const QString Supplement = u"Text 2 100"_s;
-
-std::unique_ptr<Table> openLedger()
-{
-    auto table = std::make_unique<Table>();
-    table->setFolder(u"Data"_s);
-    table->setTableName(u"Leden.db"_s);
-    table->open();
-    return table;
-}
 
 // The sum of both money fields, by walking every row.
 qint64 walkedUnits(Table &table)
@@ -45,42 +37,19 @@ qint64 walkedUnits(Table &table)
     return units;
 }
 
+// The kept figures as SQLite finds them through a connection of its own;
+// -1 when it could not tell.
 qint64 sqliteUnits(const QString &path)
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    qint64 units = -1;
-    if (sqlite3_prepare_v2(db, "SELECT coalesce(sum(Castka), 0) + coalesce(sum(Cena), 0) FROM Leden", -1, &stmt,
-                           nullptr) == SQLITE_OK
-        && sqlite3_step(stmt) == SQLITE_ROW)
-        units = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return units;
+    const QString units = sqlValue(path, u"SELECT coalesce(sum(Castka), 0) + coalesce(sum(Cena), 0) FROM Leden"_s);
+    return units.isNull() ? -1 : units.toLongLong();
 }
 
 int sqliteHolding(const QString &path)
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt *stmt = nullptr;
-    int rows = -1;
-    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM Leden WHERE coalesce(Cena, 0) <> 0 OR coalesce(\"Memo Polozka 10\", '') <> ''",
-                           -1, &stmt, nullptr) == SQLITE_OK
-        && sqlite3_step(stmt) == SQLITE_ROW)
-        rows = sqlite3_column_int(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return rows;
-}
-
-void sqlExec(const QString &path, const QString &sql)
-{
-    sqlite3 *db = nullptr;
-    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    const QString rows = sqlValue(
+        path, u"SELECT count(*) FROM Leden WHERE coalesce(Cena, 0) <> 0 OR coalesce(\"Memo Polozka 10\", '') <> ''"_s);
+    return rows.isNull() ? -1 : rows.toInt();
 }
 
 Money randomMoney(QRandomGenerator &random)
@@ -172,7 +141,7 @@ private slots:
                 keep ? table->commitBatch() : table->rollbackBatch();
             } else if (op < 94) {
                 // Another window's connection writes to the file.
-                sqlExec(path, u"UPDATE Leden SET Castka = coalesce(Castka, 0) + 12345 WHERE _id %% 3 = 0"_s.replace(u"%%"_s, u"%"_s));
+                sqlExec(path, u"UPDATE Leden SET Castka = coalesce(Castka, 0) + 12345 WHERE _id % 3 = 0"_s);
             } else if (op < 97) {
                 table->setFiltered(!table->filtered());
             } else if (op < 98) {
